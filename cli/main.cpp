@@ -1,0 +1,388 @@
+// wenb97: the Wenbridge translator on the command line.
+//
+//   wenb97 page INPUT [-o OUTPUT]   translate an HTML page or a .txt file
+//   wenb97 text [FILE]              translate plain text to standard output
+//   wenb97 sentence [TEXT...]       translate sentences, one per line
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+#include <iterator>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "browser/result_page.h"
+#include "cli/encoding.h"
+#include "cli/progress_bar.h"
+#include "engine/analysis/engine.h"
+#include "html/addresses.h"
+#include "html/page_file.h"
+#include "html/page_filter.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Exit statuses, as the help text documents them.
+constexpr int kExitOk = 0;
+constexpr int kExitUsage = 2;
+constexpr int kExitInput = 3;
+constexpr int kExitOutput = 4;
+
+constexpr const char* kMainHelp =
+    "usage: wenb97 COMMAND [OPTIONS] [ARGS]\n"
+    "\n"
+    "Wenbridge translates English into Simplified Chinese.\n"
+    "\n"
+    "commands:\n"
+    "  page INPUT [-o OUTPUT]   translate an HTML page or a .txt file\n"
+    "  text [FILE]              translate plain text (standard input by default)\n"
+    "  sentence [TEXT...]       translate each argument, or each line of standard input\n"
+    "\n"
+    "Run 'wenb97 COMMAND --help' for the options of a command.\n"
+    "\n"
+    "exit status: 0 done; 2 wrong usage; 3 the input cannot be read;\n"
+    "             4 the output cannot be written\n";
+
+constexpr const char* kCommonOptions =
+    "  --encoding utf-8|gbk  output encoding: utf-8 (default) converts the Chinese for\n"
+    "                        today's terminals and browsers; gbk writes the engine's own\n"
+    "                        GBK bytes and hands the input to the engine unchanged\n"
+    "  --verbose             show the engine's messages on standard error\n"
+    "  -h, --help            show this help\n";
+
+constexpr const char* kPageHelp =
+    "usage: wenb97 page INPUT [-o OUTPUT] [OPTIONS]\n"
+    "\n"
+    "Translates the HTML page (or, for a name ending in .txt, the plain-text page)\n"
+    "INPUT. The mark-up is kept as it is; the text is replaced by its translation.\n"
+    "The result goes to OUTPUT, written whole or not at all, or to standard output.\n"
+    "\n"
+    "options:\n"
+    "  -o, --output FILE      where to write the translated page (never the input)\n"
+    "  --browser netscape|ie  the browser the page is meant for (default netscape)\n"
+    "  --url URL              the page's own address, for its base tag and frames\n"
+    "                         (default: the input's file: address)\n"
+    "  --show-tran 0|1|2      0 translation only; 1 side by side, 2 one above the\n"
+    "                         other: the two-frame page transc.htm is written beside\n"
+    "                         OUTPUT as well\n"
+    "  --tran-pre             translate text inside <pre>\n"
+    "  --tran-blockquote      translate text inside <blockquote>\n"
+    "  --plain                treat INPUT as plain text whatever its name\n"
+    "  --frame-dir DIR        where the local copies of frame pages are looked for\n"
+    "                         (default: the directory of OUTPUT)\n";
+
+constexpr const char* kTextHelp =
+    "usage: wenb97 text [FILE] [OPTIONS]\n"
+    "\n"
+    "Translates plain text from FILE (standard input by default) to standard\n"
+    "output, sentence by sentence, keeping its lines.\n"
+    "\n"
+    "options:\n";
+
+constexpr const char* kSentenceHelp =
+    "usage: wenb97 sentence [TEXT...] [OPTIONS]\n"
+    "\n"
+    "Translates each TEXT argument, or each line of standard input when there is\n"
+    "none, and writes one line of Chinese for each.\n"
+    "\n"
+    "options:\n";
+
+struct Options {
+  bool help = false;
+  bool gbk = false;
+  bool verbose = false;
+  std::optional<std::string> output;
+  bool netscape = true;
+  std::optional<std::string> url;
+  int showTran = 0;
+  bool tranPre = false;
+  bool tranBlockquote = false;
+  bool plain = false;
+  std::optional<std::string> frameDir;
+  std::vector<std::string> args;
+};
+
+int Fail(int status, const std::string& message) {
+  std::fprintf(stderr, "wenb97: %s\n", message.c_str());
+  return status;
+}
+
+// Parses the options of one command; page options are refused elsewhere.
+bool ParseOptions(int argc, char** argv, bool pageOptions, Options& o, std::string& error) {
+  bool onlyArgs = false;
+  for (int i = 0; i < argc; ++i) {
+    std::string a = argv[i];
+    auto value = [&](std::string& out) {
+      std::size_t eq = a.find('=');
+      if (a.rfind("--", 0) == 0 && eq != std::string::npos) {
+        out = a.substr(eq + 1);
+        a = a.substr(0, eq);
+        return true;
+      }
+      if (i + 1 >= argc) {
+        error = "option " + a + " needs a value";
+        return false;
+      }
+      out = argv[++i];
+      return true;
+    };
+    std::string key = a.substr(0, a.find('='));
+    if (onlyArgs || a == "-" || a.empty() || a[0] != '-') {
+      o.args.push_back(a);
+    } else if (a == "--") {
+      onlyArgs = true;
+    } else if (a == "-h" || a == "--help") {
+      o.help = true;
+    } else if (a == "--verbose" || a == "-v") {
+      o.verbose = true;
+    } else if (key == "--encoding") {
+      std::string v;
+      if (!value(v)) return false;
+      if (v == "gbk" || v == "GBK")
+        o.gbk = true;
+      else if (v == "utf-8" || v == "UTF-8" || v == "utf8")
+        o.gbk = false;
+      else {
+        error = "--encoding takes utf-8 or gbk, not '" + v + "'";
+        return false;
+      }
+    } else if (pageOptions && (a == "-o" || key == "--output")) {
+      std::string v;
+      if (!value(v)) return false;
+      o.output = v;
+    } else if (pageOptions && key == "--browser") {
+      std::string v;
+      if (!value(v)) return false;
+      if (v == "netscape")
+        o.netscape = true;
+      else if (v == "ie")
+        o.netscape = false;
+      else {
+        error = "--browser takes netscape or ie, not '" + v + "'";
+        return false;
+      }
+    } else if (pageOptions && key == "--url") {
+      std::string v;
+      if (!value(v)) return false;
+      o.url = v;
+    } else if (pageOptions && key == "--show-tran") {
+      std::string v;
+      if (!value(v)) return false;
+      if (v != "0" && v != "1" && v != "2") {
+        error = "--show-tran takes 0, 1 or 2, not '" + v + "'";
+        return false;
+      }
+      o.showTran = v[0] - '0';
+    } else if (pageOptions && a == "--tran-pre") {
+      o.tranPre = true;
+    } else if (pageOptions && a == "--tran-blockquote") {
+      o.tranBlockquote = true;
+    } else if (pageOptions && a == "--plain") {
+      o.plain = true;
+    } else if (pageOptions && key == "--frame-dir") {
+      std::string v;
+      if (!value(v)) return false;
+      o.frameDir = v;
+    } else {
+      error = "unknown option '" + a + "' (see --help)";
+      return false;
+    }
+  }
+  return true;
+}
+
+// One engine with its sentence buffer, set up the way the options ask.
+struct Translator {
+  explicit Translator(const Options& o) : sentences(engine) {
+    if (o.verbose)
+      engine.SetDiagnostics([](std::string_view m) {
+        std::fprintf(stderr, "wenb97: engine: %.*s\n", static_cast<int>(m.size()), m.data());
+      });
+  }
+  wb::Engine engine;
+  wb::SentenceTranslator sentences;
+};
+
+bool EndsWithNoCase(const std::string& s, std::string_view suffix) {
+  if (s.size() < suffix.size()) return false;
+  for (std::size_t i = 0; i < suffix.size(); ++i) {
+    char c = s[s.size() - suffix.size() + i];
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+    if (c != suffix[i]) return false;
+  }
+  return true;
+}
+
+// The extension of an address taken as a file name: from its last "." on,
+// ignoring any query or fragment.
+bool AddressIsPlainText(std::string address) {
+  std::size_t cut = address.find_first_of("?#");
+  if (cut != std::string::npos) address.resize(cut);
+  return EndsWithNoCase(address, ".txt");
+}
+
+std::string ReadStdin() {
+  return std::string(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+}
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+int RunPage(const Options& o) {
+  if (o.args.size() != 1) return Fail(kExitUsage, "page: give exactly one INPUT file (see 'wenb97 page --help')");
+  const std::string input = o.args[0];
+  std::string page, error;
+  if (!wb::ReadWholeFile(input, page, error)) return Fail(kExitInput, error);
+
+  std::error_code ec;
+  const fs::path inputAbs = fs::absolute(input, ec);
+  if (o.output) {
+    if (fs::exists(*o.output, ec) && fs::equivalent(input, *o.output, ec))
+      return Fail(kExitUsage, *o.output + ": is the input file; the input is never written over");
+    if (fs::is_directory(*o.output, ec)) return Fail(kExitOutput, *o.output + ": is a directory");
+  }
+  if (o.showTran != 0 && !o.output)
+    return Fail(kExitUsage, "--show-tran 1 or 2 writes a two-frame page beside the output: give -o OUTPUT");
+
+  wb::FilterSettings settings;
+  settings.netscape = o.netscape;
+  settings.showTran = o.showTran;
+  settings.tranPre = o.tranPre;
+  settings.tranBlockquote = o.tranBlockquote;
+  settings.pageUrl = o.url ? *o.url : "file://" + inputAbs.generic_string();
+  settings.plainText = o.plain || AddressIsPlainText(o.url ? *o.url : input);
+  settings.progressEnabled = isatty(STDERR_FILENO) != 0;
+  settings.lineBreak = page.find("\r\n") != std::string::npos ? "\r\n" : "\n";
+  fs::path outDir = o.output ? fs::absolute(*o.output, ec).parent_path() : fs::current_path(ec);
+  std::string frameDir = o.frameDir ? fs::absolute(*o.frameDir, ec).generic_string() : outDir.generic_string();
+  if (frameDir.empty() || frameDir.back() != '/') frameDir += '/';
+  settings.frameDir = frameDir;
+
+  Translator t(o);
+  wb::PageFilter filter(t.sentences, settings);
+  wb::TerminalProgressBar bar(stderr, "translating");
+  filter.SetProgress(&bar);
+
+  std::unique_ptr<wb::Utf8PageCodec> codec;
+  if (!o.gbk) {
+    if (page.compare(0, kUtf8Bom.size(), kUtf8Bom) == 0) page.erase(0, kUtf8Bom.size());
+    codec = std::make_unique<wb::Utf8PageCodec>(wb::DetectPageEncoding(page));
+    filter.SetCodec(codec.get());
+  }
+  std::vector<std::string> frameUrls;
+  filter.SetFrameUrls(&frameUrls);
+
+  std::string out;
+  // A UTF-8 page says so with its byte-order mark, which every browser
+  // believes before any charset the page itself declares.
+  std::optional<std::vector<std::string>> frames = filter.TranslateHtml(page, out);
+  if (!o.gbk && !settings.plainText) out.insert(0, kUtf8Bom);
+
+  if (o.output) {
+    if (!wb::WriteFileReplacing(*o.output, out, error)) return Fail(kExitOutput, error);
+  } else {
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fflush(stdout);
+    if (std::ferror(stdout)) return Fail(kExitOutput, "standard output: write error");
+  }
+
+  if (frames) {
+    for (const std::string& f : *frames)
+      std::fprintf(stderr, "wenb97: frame page %s is expected as %s%s\n", f.c_str(), frameDir.c_str(),
+                   wb::UrlToFileName(f).c_str());
+  }
+  if (o.showTran != 0) {
+    std::string outputAbs = fs::absolute(*o.output, ec).generic_string();
+    std::string composed = wb::ComposeResultPageText(o.showTran, settings.pageUrl, outputAbs);
+    std::string framePage = (outDir / "transc.htm").generic_string();
+    if (!wb::WriteFileReplacing(framePage, composed, error)) return Fail(kExitOutput, error);
+    std::fprintf(stderr, "wenb97: two-frame page written to %s\n", framePage.c_str());
+  }
+  if (o.verbose && t.sentences.Failures() > 0)
+    std::fprintf(stderr, "wenb97: %d sentence(s) left untranslated after an engine failure\n",
+                 t.sentences.Failures());
+  return kExitOk;
+}
+
+int RunText(const Options& o) {
+  if (o.args.size() > 1) return Fail(kExitUsage, "text: give at most one FILE (see 'wenb97 text --help')");
+  std::string text, error;
+  if (o.args.empty() || o.args[0] == "-") {
+    text = ReadStdin();
+  } else if (!wb::ReadWholeFile(o.args[0], text, error)) {
+    return Fail(kExitInput, error);
+  }
+  wb::FilterSettings settings;
+  settings.plainText = true;
+  settings.lineBreak = text.find("\r\n") != std::string::npos ? "\r\n" : "\n";
+  Translator t(o);
+  wb::PageFilter filter(t.sentences, settings);
+  std::unique_ptr<wb::Utf8PageCodec> codec;
+  if (!o.gbk) {
+    if (text.compare(0, kUtf8Bom.size(), kUtf8Bom) == 0) text.erase(0, kUtf8Bom.size());
+    codec = std::make_unique<wb::Utf8PageCodec>(wb::DetectPageEncoding(text));
+    filter.SetCodec(codec.get());
+  }
+  std::string out;
+  filter.TranslateHtml(text, out);
+  std::fwrite(out.data(), 1, out.size(), stdout);
+  std::fflush(stdout);
+  if (std::ferror(stdout)) return Fail(kExitOutput, "standard output: write error");
+  return kExitOk;
+}
+
+int RunSentence(const Options& o) {
+  Translator t(o);
+  wb::Utf8ToEngine toEngine;
+  auto translate = [&](std::string line) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::string in = o.gbk ? line : toEngine.Convert(line);
+    std::string zh = t.sentences.TranslateLong(in);
+    std::string shown = o.gbk ? zh : wb::GbkToUtf8(zh);
+    std::fwrite(shown.data(), 1, shown.size(), stdout);
+    std::fputc('\n', stdout);
+  };
+  if (!o.args.empty()) {
+    for (const std::string& a : o.args) translate(a);
+  } else {
+    std::string line;
+    while (std::getline(std::cin, line)) translate(line);
+  }
+  std::fflush(stdout);
+  if (std::ferror(stdout)) return Fail(kExitOutput, "standard output: write error");
+  return kExitOk;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fputs(kMainHelp, stderr);
+    return kExitUsage;
+  }
+  std::string command = argv[1];
+  if (command == "-h" || command == "--help" || command == "help") {
+    std::fputs(kMainHelp, stdout);
+    return kExitOk;
+  }
+  const bool isPage = command == "page";
+  const char* help = isPage ? kPageHelp : command == "text" ? kTextHelp : command == "sentence" ? kSentenceHelp : nullptr;
+  if (help == nullptr) return Fail(kExitUsage, "unknown command '" + command + "' (see 'wenb97 --help')");
+
+  Options o;
+  std::string error;
+  if (!ParseOptions(argc - 2, argv + 2, isPage, o, error)) return Fail(kExitUsage, command + ": " + error);
+  if (o.help) {
+    std::fputs(help, stdout);
+    std::fputs(kCommonOptions, stdout);
+    return kExitOk;
+  }
+  if (isPage) return RunPage(o);
+  if (command == "text") return RunText(o);
+  return RunSentence(o);
+}

@@ -1,0 +1,204 @@
+#include "engine/analysis/engine.h"
+
+#include <string>
+
+namespace wb {
+
+namespace {
+
+bool IsSeparator(unsigned char c) { return c == ' ' || (c >= 9 && c <= 13); }
+
+bool IsEndMark(char c) {
+  switch (c) {
+    case '!': case ',': case '.': case ':': case '?': case '@': case '|':
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool EndsInLetterOrDigit(std::string_view s) {
+  if (s.empty()) return false;
+  unsigned char c = static_cast<unsigned char>(s.back());
+  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+}  // namespace
+
+std::string_view ChineseEndPunct(char endPunct) {
+  static const char kStop[] = "\xA1\xA3";  // 。
+  static const char kDots[] = "......";
+  if (endPunct == '.') return std::string_view(kStop, 2);
+  if (endPunct == kEndPunctDots) return std::string_view(kDots, 6);
+  static const char kMarks[] = " !,:?@|";
+  for (const char* p = kMarks; *p; ++p)
+    if (*p == endPunct) return std::string_view(p, 1);
+  return {};
+}
+
+Engine::Engine(const Lexicon* lexicon) : lexicon_(lexicon) {}
+
+void Engine::Diagnostic(std::string_view message) const {
+  if (diagnostics_) diagnostics_(message);
+}
+
+void Engine::ReportError(std::string_view message) {
+  std::string line = "ERROR: ";
+  line += message;
+  Diagnostic(line);
+  throw SentenceAbandoned(line);
+}
+
+void Engine::InternalError(std::string_view message) {
+  std::string line = "Internal error: ";
+  line += message;
+  Diagnostic(line);
+  throw SentenceAbandoned(line);
+}
+
+void Engine::TranslateSentence(Str255& sentence) {
+  Str255 work = sentence;
+  if (work.empty()) return;
+
+  while (!work.empty() && work.back() == ' ') work.pop_back();
+
+  state_.quoteClosed = !work.empty() && work.back() == '"';
+  if (state_.quoteClosed) {
+    work.pop_back();
+    while (!work.empty() && work.back() == ' ') work.pop_back();
+  }
+
+  state_.endPunct = ' ';
+  if (!work.empty() && IsEndMark(work.back())) {
+    state_.endPunct = work.back();
+    work.pop_back();
+    if (!work.empty() && work.back() == '.') {
+      while (!work.empty() && work.back() == '.') work.pop_back();
+      state_.endPunct = kEndPunctDots;
+    }
+  }
+
+  TranslateWords(work, 255, 255);
+  sentence = work;
+}
+
+void Engine::TranslateWords(Str255& text, std::size_t srcMax, std::size_t dstMax) {
+  for (int i = 1; i <= kMaxWords; ++i) state_.words[i] = WordRecord{};
+  state_.outsideQuotes = true;
+
+  std::string_view src = text.view();
+  if (src.size() > srcMax) src = src.substr(0, srcMax);
+  std::string source(src);  // text is also the destination
+  AnalyseWords(source);
+
+  if (state_.sentenceLen == 0) {
+    text.clear();
+    if (dstMax > 0) text.push_back(state_.endPunct);
+    return;
+  }
+
+  state_.outsideQuotes = true;
+  state_.verbPositions.clear();
+  PreFilterCategories();
+  Generate(text, dstMax);
+}
+
+// The lexical stage. Until the lexicon is loaded every word is an unknown
+// word: the text is cut at the separators, and each piece becomes a noun
+// that is not in the lexicon, rendered as it stands.
+void Engine::AnalyseWords(std::string_view text) {
+  state_.sentenceLen = 0;
+  state_.senseCount = 0;
+  state_.textPool.Clear();
+  std::size_t i = 0;
+  // The word table keeps one place free, as the lexical stage does: a
+  // sentence keeps at most 49 words.
+  while (i < text.size() && state_.sentenceLen < kMaxWords - 1) {
+    while (i < text.size() && IsSeparator(static_cast<unsigned char>(text[i]))) ++i;
+    std::size_t start = i;
+    while (i < text.size() && !IsSeparator(static_cast<unsigned char>(text[i]))) ++i;
+    if (i == start) break;
+    std::string_view word = text.substr(start, i - start);
+    if (word.size() > 255) word = word.substr(0, 255);
+    PoolRef ref = state_.textPool.Add(word);
+    if (ref == kNoText) break;  // the pool is full: the rest is not translated
+    WordRecord& w = state_.words[++state_.sentenceLen];
+    w.flags = wf::WF_NOTFOUND;
+    w.catCount = 1;
+    w.cats[1] = cat::kN;
+    w.text = ref;
+    w.baseText = ref;
+    ++counters_.wordCount;
+  }
+}
+
+void Engine::PreFilterCategories() {
+  for (int i = 1; i <= state_.sentenceLen; ++i) {
+    const WordRecord& w = state_.words[i];
+    if (w.catCount == 1 && w.cats[1] == cat::kPrep && i > 1)
+      KeepCategories(i - 1, MakeCategorySet(cat::kAdj, cat::kAdv, cat::kNum, cat::kN, cat::kPrep,
+                                            cat::kPron, cat::kV));
+    // The noun test on code IN needs the word's senses; it comes with the
+    // lexicon.
+    if (MayBeVerb(i)) state_.verbPositions.push_back(static_cast<char>(i));
+  }
+}
+
+// Generation of the unanalysed sentence: each word as an unknown word is
+// rendered (its text, and a space after a letter or digit), then the
+// closing mark.
+void Engine::Generate(Str255& dst, std::size_t dstMax) {
+  std::string out;
+  for (int i = 1; i <= state_.sentenceLen; ++i) {
+    std::string_view t = WordText(i);
+    out += t;
+    if (EndsInLetterOrDigit(t)) out += ' ';
+  }
+  out += ChineseEndPunct(state_.endPunct);
+  if (state_.quoteClosed) out += '"';
+  if (out.size() > dstMax) out.resize(dstMax);
+  dst = out;
+}
+
+std::string_view Engine::WordText(int pos) const {
+  if (pos < 1 || pos > state_.sentenceLen) return {};
+  return state_.textPool.Get(state_.words[pos].baseText);
+}
+
+void Engine::KeepCategories(int pos, CategorySet keep) {
+  if (pos < 1 || pos > state_.sentenceLen) return;
+  WordRecord& w = state_.words[pos];
+  int k = 1;
+  while (k <= w.catCount) {
+    Category c = w.cats[k];
+    if (c >= 32 || (keep & CatBit(c)) == 0) {
+      w.cats[k] = w.cats[w.catCount];
+      --w.catCount;
+    }
+    ++k;
+  }
+  if (w.catCount == 0) w.catCount = 1;
+}
+
+void Engine::DropCategory(int pos, Category c) {
+  if (pos < 1 || pos > state_.sentenceLen) return;
+  WordRecord& w = state_.words[pos];
+  int k = 1;
+  while (k <= w.catCount) {
+    if (w.cats[k] == c) {
+      w.cats[k] = w.cats[w.catCount];
+      --w.catCount;
+    }
+    ++k;
+  }
+}
+
+bool Engine::MayBeVerb(int pos) const {
+  if (pos < 1 || pos > state_.sentenceLen) return false;
+  const WordRecord& w = state_.words[pos];
+  for (int k = 1; k <= w.catCount; ++k)
+    if (w.cats[k] == cat::kBe || w.cats[k] == cat::kV) return true;
+  return false;
+}
+
+}  // namespace wb
