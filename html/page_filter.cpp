@@ -38,9 +38,10 @@ std::size_t PieceEnd(std::string_view text) {
   if (text.size() <= 255) return text.size();
   for (std::size_t i = 255; i > 0; --i)
     if (IsBlankOrControl(static_cast<unsigned char>(text[i - 1]))) return i;
-  std::size_t run = 0;
-  while (run < 255 && static_cast<unsigned char>(text[254 - run]) >= 0x80) ++run;
-  return (run % 2 == 1 && run < 255) ? 254 : 255;
+  if (static_cast<unsigned char>(text[254]) < 0x80) return 255;
+  std::size_t runStart = 254;
+  while (runStart > 0 && static_cast<unsigned char>(text[runStart - 1]) >= 0x80) --runStart;
+  return (255 - runStart) % 2 == 1 ? 254 : 255;
 }
 
 }  // namespace
