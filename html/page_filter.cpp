@@ -192,11 +192,13 @@ void PageFilter::HandleTag(const HtmlElement& e) {
       }
     } else if ((e.Kind == tag::kFont || e.Kind == tag::kBasefont) && EqualNoCase(name, "face") &&
                !settings_.netscape) {
+      const bool quoted = a.Value[0] == '"';
+      std::string font(kSongTi);
+      font.append(quoted ? ", " : ",");
       std::string v;
-      if (a.Value[0] == '"')
-        v = "\"" + codec_->FromEngine(std::string(kSongTi) + ", ") + codec_->Passthrough(a.Value.substr(1));
-      else
-        v = codec_->FromEngine(std::string(kSongTi) + ",") + codec_->Passthrough(a.Value);
+      if (quoted) v.push_back('"');
+      v.append(codec_->FromEngine(font));
+      v.append(codec_->Passthrough(std::string_view(a.Value).substr(quoted ? 1 : 0)));
       edits.push_back({a.ValueBegin, a.ValueEnd, std::move(v)});
     }
   }
