@@ -46,6 +46,29 @@ std::size_t PieceEnd(std::string_view text) {
 
 }  // namespace
 
+// A page may hold a bare "<" in its text ("a < b"), which browsers show as
+// it stands. Translation can close up the blank after it ("<b"), and the
+// browser would then take the rest for a tag and hide it; such a "<" is
+// written as "&lt;". GBK never uses the byte "<" inside a character.
+std::string KeepTextOutOfMarkup(std::string text) {
+  std::size_t at = text.find('<');
+  if (at == std::string::npos) return text;
+  std::string out;
+  out.reserve(text.size() + 8);
+  std::size_t from = 0;
+  for (; at != std::string::npos; at = text.find('<', at + 1)) {
+    if (at + 1 >= text.size()) break;
+    unsigned char n = static_cast<unsigned char>(text[at + 1]);
+    if (n == '!' || n == '/' || (n >= 'A' && n <= 'Z') || (n >= 'a' && n <= 'z')) {
+      out.append(text, from, at - from);
+      out += "&lt;";
+      from = at + 1;
+    }
+  }
+  out.append(text, from, std::string::npos);
+  return out;
+}
+
 // ---- progress ------------------------------------------------------------
 
 void Progress::ProgressStart(std::size_t total) {
@@ -255,9 +278,22 @@ std::string PageFilter::TranslatedAttrValue(std::string_view value) {
     value.remove_suffix(1);
   }
   std::string result = translator_.TranslateLong(codec_->ToEngine(value));
-  if (result.find(' ') != std::string::npos && result.find('"') == std::string::npos &&
-      result.find('\'') == std::string::npos)
+  const bool blank = result.find(' ') != std::string::npos;
+  const bool quote = result.find_first_of("\"'") != std::string::npos;
+  if (blank && !quote) {
     result = "\"" + result + "\"";
+  } else if (blank) {
+    // Written bare, this value would end the tag early and spill the rest
+    // into the page; it goes in double quotes with its own ones escaped.
+    std::string quoted = "\"";
+    for (char c : result) {
+      if (c == '"')
+        quoted += "&quot;";
+      else
+        quoted += c;
+    }
+    result = quoted + "\"";
+  }
   return codec_->FromEngine(result);
 }
 
@@ -322,7 +358,9 @@ void PageFilter::WriteSentence(std::string_view sentence) {
 }
 
 void PageFilter::WriteTranslated(std::string_view text) {
-  *out_ += codec_->FromEngine(translator_.TranslateLong(codec_->ToEngine(text)));
+  std::string zh = translator_.TranslateLong(codec_->ToEngine(text));
+  if (!settings_.plainText) zh = KeepTextOutOfMarkup(std::move(zh));
+  *out_ += codec_->FromEngine(zh);
 }
 
 // Inside pre (and in plain text) the blanks and line breaks around a

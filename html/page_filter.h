@@ -156,6 +156,10 @@ class PageFilter {
   std::optional<std::vector<std::string>> frames_;
 };
 
+// The engine's output for a page's text, with every "<" that a browser would
+// take for the start of mark-up written as "&lt;".
+std::string KeepTextOutOfMarkup(std::string text);
+
 // Reads sourcePath whole, filters it and writes targetPath through a
 // temporary file renamed into place. Returns false with a message naming the
 // file and the reason when a file cannot be read or written; the target is

@@ -224,7 +224,10 @@ std::size_t HtmlReader::ReadAttrValue(std::size_t eq, TagAttr& attr) const {
     if (quote && InPage(i) && At(i) == quote) {
       ++i;
       if (!InPage(i) || IsHtmlBlank(At(i)) || At(i) == '>') break;
-      // Text glued to the closing quote: the value goes on to the next
+      // "/>" closes an empty element (<img alt="x"/>): the value ends here,
+      // or it would swallow the mark-up up to the next quote.
+      if (At(i) == '/' && InPage(i + 1) && At(i + 1) == '>') break;
+      // Other text glued to the closing quote: the value goes on to the next
       // opening quote character.
       while (InPage(i) && At(i) != quote) ++i;
       if (InPage(i)) ++i;

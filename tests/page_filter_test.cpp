@@ -98,10 +98,20 @@ TEST_F(PageFilterTest, InputValueAndImageAltAreTranslated) {
   EXPECT_EQ(Body("<input type=submit value=\"Go\" name=q>"), "<input type=submit value=\"Go  \" name=q>");
   EXPECT_EQ(Body("<img src=a.gif alt=\"\">"), "<img src=a.gif alt=\"\">");
   EXPECT_EQ(Body("<img src=a.gif alt='Home.'>"), "<img src=a.gif alt=\"Home " + kStop + "\">");
-  // A translation with a quote in it is written without added quotes.
-  EXPECT_EQ(Body("<img alt='\"Hi\"'>"), "<img alt=\"Hi  \">");
+  // A translation with blanks and quotes would end the tag early written
+  // bare: it is quoted, its own quotes escaped.
+  EXPECT_EQ(Body("<img alt='\"Hi\"'>"), "<img alt=\"&quot;Hi  &quot;\">");
+  EXPECT_EQ(Body("<img alt='say \"hi\" now'>"), "<img alt=\"say &quot;hi&quot;now  \">");
+  EXPECT_EQ(Body("<img alt=it's>"), "<img alt=\"it's  \">");
   // Translated even where text is not.
   EXPECT_EQ(Body("<style><input value=Go></style>"), "<style><input value=\"Go  \"></style>");
+}
+
+TEST_F(PageFilterTest, TranslatedTextNeverOpensATag) {
+  EXPECT_EQ(Body("<tt>zpipe < foo.txt > out</tt>"), "<tt>zpipe &lt;foo.txt >out  </tt>");
+  EXPECT_EQ(KeepTextOutOfMarkup("a <3 <!x </y <"), "a <3 &lt;!x &lt;/y <");
+  settings_.plainText = true;
+  EXPECT_EQ(Filter("zpipe < foo.txt"), "zpipe <foo.txt  ");
 }
 
 TEST_F(PageFilterTest, LinksLeaveTheFrameLayout) {

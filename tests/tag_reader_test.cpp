@@ -79,6 +79,11 @@ TEST(TagReader, AttributeValues) {
   EXPECT_EQ(e.Attrs[3].Value, "'it''s'");
   EXPECT_EQ(e.Attrs[4].Name, "checked");
   EXPECT_EQ(e.Attrs[4].Value, "");
+  // A self-closing tag ends the value at its quote.
+  es = ReadAll("<img alt=\"Next\"/><th width=\"100%\">");
+  ASSERT_EQ(es.size(), 2u);
+  EXPECT_EQ(es[0].Attrs[1].Value, "\"Next\"");
+  EXPECT_EQ(es[1].Attrs[1].Value, "\"100%\"");
   // A quoted value cannot run past a ">" before its closing quote.
   es = ReadAll("<img alt=\"broken>rest");
   ASSERT_EQ(es.size(), 2u);
