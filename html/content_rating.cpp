@@ -308,12 +308,16 @@ bool IsBadWord(const BadWordList& list, std::string_view word) {
 }
 
 bool ContentWarningDue(std::int64_t wordCount, std::int64_t badWordCount) {
-  // Counted in unsigned 64 bits: words + 1 always fits, and a bad-word count
-  // so large that ten times it would not fit reaches any word count anyway.
-  const std::uint64_t words = static_cast<std::uint64_t>(std::max<std::int64_t>(wordCount, 0)) + 1;
+  // The warning is due when ten times the bad words reach the page's word
+  // count. The page driver once added 1 to the count only to keep the
+  // divisor above zero; that extra word made exactly one bad word in ten
+  // (10 in 100) fall short, so the comparison is made on the page's own
+  // count and an empty page is simply never warned about.
+  const std::uint64_t words = static_cast<std::uint64_t>(std::max<std::int64_t>(wordCount, 0));
   const std::uint64_t bad = static_cast<std::uint64_t>(std::max<std::int64_t>(badWordCount, 0));
+  if (bad == 0) return false;
   if (bad > std::numeric_limits<std::uint64_t>::max() / 10) return true;
-  return (10 * bad) / words >= 1;
+  return 10 * bad >= words;
 }
 
 }  // namespace wb

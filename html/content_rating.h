@@ -116,10 +116,9 @@ bool IsBadWord(const BadWordList& list, std::string_view word);
 extern const std::string_view kContentQuestion;
 
 // The page-level rule, given the words and bad words the scanner counted for
-// one page: the word count plus one (so that a page without words counts as
-// one word), and a warning is due when ten times the bad words divided by
-// that in integer arithmetic is at least 1, that is when bad words make up a
-// tenth or more of the words. Negative counts are taken as 0.
+// one page: a warning is due when bad words make up a tenth or more of the
+// words (ten times the bad words reach the word count). A page without bad
+// words never warns. Negative counts are taken as 0.
 bool ContentWarningDue(std::int64_t wordCount, std::int64_t badWordCount);
 
 }  // namespace wb
