@@ -46,6 +46,8 @@ class Utf8PageCodec : public PageCodec {
   std::string FromEngine(std::string_view engine) const override;
   std::string Passthrough(std::string_view page) const override;
   void SetPageIsGb(bool gb) override { pageIsGb_ = gb; }
+  bool MayBeBig5() const override { return source_ != PageEncoding::kUtf8; }
+  bool KeepsEntities() const override { return true; }
 
  private:
   PageEncoding source_;

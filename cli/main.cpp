@@ -17,12 +17,16 @@
 #include <vector>
 
 #include "browser/result_page.h"
+#include "cli/data_files.h"
 #include "cli/encoding.h"
 #include "cli/progress_bar.h"
 #include "engine/analysis/engine.h"
 #include "html/addresses.h"
 #include "html/page_file.h"
+#include "html/content_rating.h"
+#include "html/entities.h"
 #include "html/page_filter.h"
+#include "html/page_services.h"
 
 namespace fs = std::filesystem;
 
@@ -33,6 +37,8 @@ constexpr int kExitOk = 0;
 constexpr int kExitUsage = 2;
 constexpr int kExitInput = 3;
 constexpr int kExitOutput = 4;
+constexpr int kExitDataFile = 5;
+constexpr int kExitDeclined = 6;
 
 constexpr const char* kMainHelp =
     "usage: wenb97 COMMAND [OPTIONS] [ARGS]\n"
@@ -47,7 +53,9 @@ constexpr const char* kMainHelp =
     "Run 'wenb97 COMMAND --help' for the options of a command.\n"
     "\n"
     "exit status: 0 done; 2 wrong usage; 3 the input cannot be read;\n"
-    "             4 the output cannot be written\n";
+    "             4 the output cannot be written; 5 a data file beside the\n"
+    "             program is missing or damaged; 6 the page was not delivered\n"
+    "             because its content warning was answered No\n";
 
 constexpr const char* kCommonOptions =
     "  --encoding utf-8|gbk  output encoding: utf-8 (default) converts the Chinese for\n"
@@ -75,7 +83,13 @@ constexpr const char* kPageHelp =
     "  --tran-blockquote      translate text inside <blockquote>\n"
     "  --plain                treat INPUT as plain text whatever its name\n"
     "  --frame-dir DIR        where the local copies of frame pages are looked for\n"
-    "                         (default: the directory of OUTPUT)\n";
+    "                         (default: the directory of OUTPUT)\n"
+    "  --pics on|off          check PICS content labels (default on); a rated page\n"
+    "                         is replaced by a warning page unless you go on\n"
+    "  --content-eval on|off  warn when offensive words make up a tenth of the page\n"
+    "                         (default on); answering No delivers no page (status 6)\n"
+    "  --yes, --no            answer the content questions without asking; with\n"
+    "                         neither and no terminal to ask on, the answer is No\n";
 
 constexpr const char* kTextHelp =
     "usage: wenb97 text [FILE] [OPTIONS]\n"
@@ -105,6 +119,9 @@ struct Options {
   bool tranBlockquote = false;
   bool plain = false;
   std::optional<std::string> frameDir;
+  bool pics = true;
+  bool contentEval = true;
+  std::optional<bool> answer;
   std::vector<std::string> args;
 };
 
@@ -185,6 +202,16 @@ bool ParseOptions(int argc, char** argv, bool pageOptions, Options& o, std::stri
       o.tranBlockquote = true;
     } else if (pageOptions && a == "--plain") {
       o.plain = true;
+    } else if (pageOptions && (key == "--pics" || key == "--content-eval")) {
+      std::string v;
+      if (!value(v)) return false;
+      if (v != "on" && v != "off") {
+        error = a + " takes on or off, not '" + v + "'";
+        return false;
+      }
+      (a == "--pics" ? o.pics : o.contentEval) = v == "on";
+    } else if (pageOptions && (a == "--yes" || a == "--no")) {
+      o.answer = a == "--yes";
     } else if (pageOptions && key == "--frame-dir") {
       std::string v;
       if (!value(v)) return false;
@@ -233,7 +260,24 @@ std::string ReadStdin() {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-int RunPage(const Options& o) {
+// Puts one of the program's questions (GBK text) to the person at the
+// terminal. --yes and --no answer for scripts; with neither and no terminal
+// the cautious answer, No, is taken.
+bool Ask(const Options& o, std::string_view question) {
+  if (o.answer) return *o.answer;
+  std::string shown = wb::GbkToUtf8(question);
+  if (isatty(STDIN_FILENO) == 0) {
+    std::fprintf(stderr, "wenb97: %s -- no terminal to ask on, taking No (use --yes to go on)\n", shown.c_str());
+    return false;
+  }
+  std::fprintf(stderr, "%s [y/N] ", shown.c_str());
+  std::fflush(stderr);
+  std::string reply;
+  if (!std::getline(std::cin, reply)) return false;
+  return reply == "y" || reply == "Y" || reply == "yes" || reply == "Yes";
+}
+
+int RunPage(const Options& o, const char* argv0) {
   if (o.args.size() != 1) return Fail(kExitUsage, "page: give exactly one INPUT file (see 'wenb97 page --help')");
   const std::string input = o.args[0];
   std::string page, error;
@@ -249,7 +293,16 @@ int RunPage(const Options& o) {
   if (o.showTran != 0 && !o.output)
     return Fail(kExitUsage, "--show-tran 1 or 2 writes a two-frame page beside the output: give -o OUTPUT");
 
+  // The Big5 table and the bad-word list lie beside the program.
+  const std::string dataDir = wb::DataDirectory(argv0);
+  wb::Big5Table big5;
+  if (!big5.LoadFromFile(dataDir + wb::Big5Table::kFileName, &error)) return Fail(kExitDataFile, error);
+  wb::BadWordList badWords;
+  if (!wb::LoadBadWordsFile(dataDir + std::string(wb::kBadWordsFileName), &badWords, &error))
+    return Fail(kExitDataFile, error);
+
   wb::FilterSettings settings;
+  settings.pics = o.pics;
   settings.netscape = o.netscape;
   settings.showTran = o.showTran;
   settings.tranPre = o.tranPre;
@@ -264,7 +317,10 @@ int RunPage(const Options& o) {
   settings.frameDir = frameDir;
 
   Translator t(o);
+  t.engine.SetBadWordTest([&badWords](std::string_view w) { return wb::IsBadWord(badWords, w); });
   wb::PageFilter filter(t.sentences, settings);
+  wb::StandardPageServices services(big5, [&o] { return Ask(o, wb::kPicsQuestion); });
+  filter.SetServices(&services);
   wb::TerminalProgressBar bar(stderr, "translating");
   filter.SetProgress(&bar);
 
@@ -282,6 +338,20 @@ int RunPage(const Options& o) {
   // believes before any charset the page itself declares.
   std::optional<std::vector<std::string>> frames = filter.TranslateHtml(page, out);
   if (!o.gbk && !settings.plainText) out.insert(0, kUtf8Bom);
+
+  if (services.PageDeclined())
+    std::fprintf(stderr, "wenb97: %s: the page's PICS label rates it unsuitable for minors; "
+                 "the warning page is written instead\n", input.c_str());
+  // Content evaluation: offensive words making up a tenth of the page. Internet
+  // Explorer frame sets go on without the question, as the toolbar does.
+  const wb::PageCounters counts = t.engine.Counters();
+  if (o.contentEval && wb::ContentWarningDue(counts.wordCount, counts.badWordCount) &&
+      (o.netscape || !frames || frames->empty())) {
+    if (!Ask(o, wb::kContentQuestion))
+      return Fail(kExitDeclined, input + ": page not delivered: it may hold content unsuitable for minors (" +
+                                     std::to_string(counts.badWordCount) + " of " +
+                                     std::to_string(counts.wordCount) + " words are on the word list)");
+  }
 
   if (o.output) {
     if (!wb::WriteFileReplacing(*o.output, out, error)) return Fail(kExitOutput, error);
@@ -382,7 +452,7 @@ int main(int argc, char** argv) {
     std::fputs(kCommonOptions, stdout);
     return kExitOk;
   }
-  if (isPage) return RunPage(o);
+  if (isPage) return RunPage(o, argv[0]);
   if (command == "text") return RunText(o);
   return RunSentence(o);
 }

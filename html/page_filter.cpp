@@ -148,7 +148,7 @@ std::optional<std::vector<std::string>> PageFilter::TranslateHtml(std::string_vi
   }
 
   page_ = page;
-  if (services_->LooksLikeBig5(page)) {
+  if (codec_->MayBeBig5() && services_->LooksLikeBig5(page)) {
     converted_ = services_->Big5ToGb(page);
     page_ = converted_;
     codec_->SetPageIsGb(true);
@@ -321,7 +321,10 @@ void PageFilter::HandleText(std::string text) {
     return;
   }
   if (text.find('&') != std::string::npos && services_->HasForeignEntity(text)) {
-    *out_ += codec_->FromEngine(services_->Big5ToGb(services_->DecodeEntities(text)));
+    if (codec_->KeepsEntities())
+      Passthrough(text);
+    else
+      *out_ += codec_->FromEngine(services_->Big5ToGb(services_->DecodeEntities(text)));
     return;
   }
   CutSentences(text);

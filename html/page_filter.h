@@ -91,6 +91,12 @@ class PageCodec {
   virtual std::string Passthrough(std::string_view page) const { return std::string(page); }
   // The page has been converted to GB: its own bytes are engine bytes now.
   virtual void SetPageIsGb(bool) {}
+  // Whether the page may be Big5 at all (a page known to be UTF-8 is not).
+  virtual bool MayBeBig5() const { return true; }
+  // Text with foreign entities is written untranslated. The engine's own
+  // output decodes the entities into bytes for a GB reader; an output whose
+  // reader decodes entities itself keeps them as written.
+  virtual bool KeepsEntities() const { return false; }
 };
 
 // What the filter asks about a PICS label.

@@ -76,12 +76,49 @@ out=$(printf 'Line one.\nLine two!\n' | "$bin" text)
 check "text stdin" status_is "$out" "Line one 。
 Line two !"
 out=$(printf 'It\xe2\x80\x99s \xe2\x80\x9cfine\xe2\x80\x9d.\n' | "$bin" sentence)
-check "typographic quotes" status_is "$out" "It's \"fine\"。"
+check "typographic quotes" status_is "$out" "It's \"fine \"。"
 
 # An older Latin-1 page comes out as UTF-8 throughout.
 printf '<p title="caf\xe9">Hello.</p>' >"$work/latin.html"
 "$bin" page "$work/latin.html" -o "$work/latin.out.html"
 check "latin-1 markup converted" contains "$work/latin.out.html" 'title="café"'
+
+# Content rating: a page full of words from the list is not delivered unless
+# the question is answered Yes; a rated PICS label brings the warning page.
+printf '<p>shit fuck crap piss.</p>' >"$work/rude.html"
+echo GOOD >"$work/rude.out"
+"$bin" page "$work/rude.html" -o "$work/rude.out" </dev/null 2>"$work/err"; s=$?
+check "content warning declined" status_is $s 6
+check "content warning message" contains "$work/err" "page not delivered"
+check "declined page not written" contains "$work/rude.out" GOOD
+"$bin" page "$work/rude.html" -o "$work/rude.out" --yes 2>/dev/null; s=$?
+check "content warning accepted" status_is $s 0
+check "accepted page written" contains "$work/rude.out" "<p>"
+"$bin" page "$work/rude.html" -o "$work/rude.out" --content-eval off </dev/null 2>/dev/null
+check "content evaluation off" status_is $? 0
+pics="<meta http-equiv=\"PICS-Label\" content='(PICS-1.1 \"http://www.rsac.org/ratingsv01.html\" l r (n 2 s 0 v 3 l 0))'><p>Hello.</p>"
+printf '%s' "$pics" >"$work/pics.html"
+"$bin" page "$work/pics.html" -o "$work/pics.out" --no 2>"$work/err"; s=$?
+check "pics declined status" status_is $s 0
+check "pics warning page" contains "$work/pics.out" "所以，不宜观看！！！"
+check "pics warning names nudity" contains "$work/pics.out" "裸体级别（2）"
+"$bin" page "$work/pics.html" -o "$work/pics.out" --yes 2>/dev/null
+check "pics accepted" contains "$work/pics.out" "<p>Hello 。</p>"
+"$bin" page "$work/pics.html" -o "$work/pics.out" --pics off </dev/null 2>/dev/null
+check "pics off" contains "$work/pics.out" "<p>Hello 。</p>"
+
+# The data files beside the program are required and named when missing.
+mkdir "$work/nodata"
+WENB97_DATA_DIR="$work/nodata" "$bin" page "$work/in.html" >/dev/null 2>"$work/err"; s=$?
+check "missing data file" status_is $s 5
+check "missing data file named" contains "$work/err" "big52gb"
+
+# Foreign entities: left untranslated, and kept as entities in UTF-8 output.
+printf '<p>Caf&eacute; cr&egrave;me.</p>' >"$work/fr.html"
+"$bin" page "$work/fr.html" -o "$work/fr.out"
+check "foreign text kept" contains "$work/fr.out" "<p>Caf&eacute; cr&egrave;me.</p>"
+"$bin" page "$work/fr.html" -o "$work/fr.gbk" --encoding gbk
+check "foreign text decoded for GB" bash -c "grep -q \$'<p>Caf\xe9 cr' '$work/fr.gbk'"
 
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]

@@ -13,6 +13,7 @@
 
 #include "html/page_file.h"
 #include "html/page_filter.h"
+#include "html/page_services.h"
 
 namespace wb {
 namespace {
@@ -35,6 +36,10 @@ TEST_P(Golden, PageMatchesItsExpectedTranslation) {
   settings.frameDir = "C:\\WENB97\\cache\\";
   settings.showTran = 1;
   PageFilter filter(translator, settings);
+  Big5Table big5;
+  ASSERT_TRUE(big5.LoadFromFile((fs::path(WB_TEST_DATA_DIR) / ".." / "data" / "big52gb").string(), &error)) << error;
+  StandardPageServices services(big5, [] { return false; });
+  filter.SetServices(&services);
   std::vector<std::string> frameUrls = {"http://example.com/site/menu.html"};
   filter.SetFrameUrls(&frameUrls);
   std::string out;
@@ -55,7 +60,7 @@ TEST_P(Golden, PageMatchesItsExpectedTranslation) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, Golden,
-                         ::testing::Values("library.html", "frames.html", "oddities.html", "notice.txt"),
+                         ::testing::Values("library.html", "frames.html", "oddities.html", "notice.txt", "big5.html"),
                          [](const auto& info) {
                            std::string n = info.param;
                            for (char& c : n)

@@ -60,7 +60,7 @@ TEST_F(PageFilterTest, TextIsCutIntoSentences) {
   // An initial does not end a sentence; a lower-case abbreviation does.
   EXPECT_EQ(Body("Ask J. Smith. See e.g. this!"), "Ask J.Smith " + kStop + "See e.g " + kStop + "this !");
   // Other break marks count only before a blank or the end.
-  EXPECT_EQ(Body("mail a@b.com now; then: go"), "mail a@b.com now; then :go  ");
+  EXPECT_EQ(Body("mail a@b.com now; then: go"), "mail a@b.com now ; then :go  ");
   // A text that ends in an initial is still written whole.
   EXPECT_EQ(Body("<i>Harry S.</i>"), "<i>Harry S " + kStop + "</i>");
 }
@@ -101,7 +101,7 @@ TEST_F(PageFilterTest, InputValueAndImageAltAreTranslated) {
   // A translation with blanks and quotes would end the tag early written
   // bare: it is quoted, its own quotes escaped.
   EXPECT_EQ(Body("<img alt='\"Hi\"'>"), "<img alt=\"&quot;Hi  &quot;\">");
-  EXPECT_EQ(Body("<img alt='say \"hi\" now'>"), "<img alt=\"say &quot;hi&quot;now  \">");
+  EXPECT_EQ(Body("<img alt='say \"hi\" now'>"), "<img alt=\"say &quot;hi &quot;now  \">");
   EXPECT_EQ(Body("<img alt=it's>"), "<img alt=\"it's  \">");
   // Translated even where text is not.
   EXPECT_EQ(Body("<style><input value=Go></style>"), "<style><input value=\"Go  \"></style>");

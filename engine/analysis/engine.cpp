@@ -2,11 +2,11 @@
 
 #include <string>
 
+#include "engine/analysis/scanner.h"
+
 namespace wb {
 
 namespace {
-
-bool IsSeparator(unsigned char c) { return c == ' ' || (c >= 9 && c <= 13); }
 
 bool IsEndMark(char c) {
   switch (c) {
@@ -103,32 +103,29 @@ void Engine::TranslateWords(Str255& text, std::size_t srcMax, std::size_t dstMax
   Generate(text, dstMax);
 }
 
-// The lexical stage. Until the lexicon is loaded every word is an unknown
-// word: the text is cut at the separators, and each piece becomes a noun
-// that is not in the lexicon, rendered as it stands.
+// The lexical stage. Until the lexicon is loaded every token is an unknown
+// word: the scanner cuts the text into words, numbers and punctuation, and
+// each becomes a noun that is not in the lexicon, rendered as it stands.
 void Engine::AnalyseWords(std::string_view text) {
   state_.sentenceLen = 0;
   state_.senseCount = 0;
   state_.textPool.Clear();
-  std::size_t i = 0;
+  static const SeparatorSet kSeparators = LexicalSeparators();
+  scanner_.Init(text, kSeparators);
+  Str255 token;
   // The word table keeps one place free, as the lexical stage does: a
   // sentence keeps at most 49 words.
-  while (i < text.size() && state_.sentenceLen < kMaxWords - 1) {
-    while (i < text.size() && IsSeparator(static_cast<unsigned char>(text[i]))) ++i;
-    std::size_t start = i;
-    while (i < text.size() && !IsSeparator(static_cast<unsigned char>(text[i]))) ++i;
-    if (i == start) break;
-    std::string_view word = text.substr(start, i - start);
-    if (word.size() > 255) word = word.substr(0, 255);
-    PoolRef ref = state_.textPool.Add(word);
+  while (state_.sentenceLen < kMaxWords - 1 && scanner_.NextToken(token)) {
+    PoolRef ref = state_.textPool.Add(token.view());
     if (ref == kNoText) break;  // the pool is full: the rest is not translated
+    ++counters_.wordCount;
+    if (badWordTest_ && badWordTest_(token.view())) ++counters_.badWordCount;
     WordRecord& w = state_.words[++state_.sentenceLen];
     w.flags = wf::WF_NOTFOUND;
     w.catCount = 1;
     w.cats[1] = cat::kN;
     w.text = ref;
     w.baseText = ref;
-    ++counters_.wordCount;
   }
 }
 

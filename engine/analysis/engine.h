@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/analysis/scanner.h"
 #include "engine/analysis/sentence.h"
 #include "engine/analysis/short_string.h"
 #include "engine/syntax/category.h"
@@ -65,6 +66,9 @@ class Engine {
   [[noreturn]] void InternalError(std::string_view message);
 
   void SetDiagnostics(DiagnosticSink sink) { diagnostics_ = std::move(sink); }
+  // The content-rating word test: every word the lexical stage reads is
+  // counted for the page, and those it flags as bad words too.
+  void SetBadWordTest(std::function<bool(std::string_view)> test) { badWordTest_ = std::move(test); }
   // A note that does not abandon anything (lexicon warnings and the like).
   void Diagnostic(std::string_view message) const;
 
@@ -83,8 +87,10 @@ class Engine {
 
   const Lexicon* lexicon_ = nullptr;
   DiagnosticSink diagnostics_;
+  std::function<bool(std::string_view)> badWordTest_;
   SentenceState state_;
   PageCounters counters_;
+  Scanner scanner_;
 };
 
 // The Chinese text of a sentence's closing mark, as the generator appends it.
