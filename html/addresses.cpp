@@ -1,5 +1,7 @@
 #include "html/addresses.h"
 
+#include "html/ascii.h"
+
 #include <cstddef>
 #include <utility>
 
@@ -8,26 +10,6 @@ namespace wb {
 namespace {
 
 constexpr std::size_t kNone = std::string_view::npos;
-
-char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
-  return true;
-}
-
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() && EqualsNoCase(text.substr(0, prefix.size()), prefix);
-}
-
-bool ContainsNoCase(std::string_view text, std::string_view part) {
-  if (part.size() > text.size()) return false;
-  for (std::size_t i = 0; i + part.size() <= text.size(); ++i)
-    if (EqualsNoCase(text.substr(i, part.size()), part)) return true;
-  return false;
-}
 
 // A "local" frame address is a path on this machine: no ":" at all, or one
 // that can only be a drive letter's ("c:\..."), as opposed to the ":" of a

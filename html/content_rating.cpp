@@ -1,5 +1,7 @@
 #include "html/content_rating.h"
 
+#include "html/page_file.h"
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -261,43 +263,11 @@ bool LoadBadWords(std::string_view scrambled, BadWordList* list, std::string* er
 }
 
 bool LoadBadWordsFile(const std::string& path, BadWordList* list, std::string* error) {
-  auto fail = [&](const std::string& reason) {
-    if (error) *error = "bad-word list \"" + path + "\": " + reason;
+  std::string bytes, why;
+  if (!ReadWholeFile(path, bytes, why, kMaxBadWordsFile) || !LoadBadWords(bytes, list, &why)) {
+    if (error) *error = "bad-word list " + (why.rfind(path, 0) == 0 ? why : "\"" + path + "\": " + why);
     return false;
-  };
-  errno = 0;
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (f == nullptr) {
-    return fail(std::string("cannot be opened") +
-                (errno != 0 ? std::string(" (") + std::strerror(errno) + ")" : std::string()));
   }
-  std::string bytes;
-  std::array<char, 8192> chunk;
-  bool tooLarge = false;
-  errno = 0;
-  for (;;) {
-    const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), f);
-    bytes.append(chunk.data(), got);
-    if (bytes.size() > kMaxBadWordsFile) {
-      tooLarge = true;
-      break;
-    }
-    if (got < chunk.size()) break;
-  }
-  const bool readError = std::ferror(f) != 0;
-  const int readErrno = errno;
-  std::fclose(f);
-  if (readError) {
-    return fail(std::string("cannot be read") +
-                (readErrno != 0 ? std::string(" (") + std::strerror(readErrno) + ")"
-                                : std::string()));
-  }
-  if (tooLarge) {
-    return fail("is larger than " + std::to_string(kMaxBadWordsFile) +
-                " bytes; not a word list");
-  }
-  std::string why;
-  if (!LoadBadWords(bytes, list, &why)) return fail(why);
   return true;
 }
 

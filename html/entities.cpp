@@ -1,5 +1,7 @@
 #include "html/entities.h"
 
+#include "html/page_file.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -152,35 +154,12 @@ bool Big5Table::LoadFromBytes(std::string_view bytes, std::string* error) {
 }
 
 bool Big5Table::LoadFromFile(const std::string& path, std::string* error) {
-  auto fail = [&](const std::string& reason) {
-    if (error) *error = "Big5 table \"" + path + "\": " + reason;
+  std::string bytes, why;
+  // One byte more than a table is enough to tell an oversized file apart.
+  if (!ReadWholeFile(path, bytes, why, kFileSize + 1) || !LoadFromBytes(bytes, &why)) {
+    if (error) *error = "Big5 table " + (why.rfind(path, 0) == 0 ? why : "\"" + path + "\": " + why);
     return false;
-  };
-  errno = 0;
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (f == nullptr) {
-    return fail(std::string("cannot be opened") +
-                (errno != 0 ? std::string(" (") + std::strerror(errno) + ")" : std::string()));
   }
-  // One byte more than a table so that an oversized file is told apart
-  // without reading all of it.
-  std::string bytes(kFileSize + 1, '\0');
-  errno = 0;
-  const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), f);
-  const bool readError = std::ferror(f) != 0;
-  const int readErrno = errno;
-  std::fclose(f);
-  if (readError) {
-    return fail(std::string("cannot be read") +
-                (readErrno != 0 ? std::string(" (") + std::strerror(readErrno) + ")"
-                                : std::string()));
-  }
-  if (got > kFileSize) {
-    return fail("is larger than a Big5 table (" + std::to_string(kFileSize) + " bytes)");
-  }
-  bytes.resize(got);
-  std::string why;
-  if (!LoadFromBytes(bytes, &why)) return fail(why);
   return true;
 }
 

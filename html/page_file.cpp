@@ -1,6 +1,7 @@
 #include "html/page_file.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -19,21 +20,42 @@ std::string Reason(int err, const char* fallback) {
 
 }  // namespace
 
-bool ReadWholeFile(const std::string& path, std::string& content, std::string& error) {
+bool ReadWholeFile(const std::string& path, std::string& content, std::string& error, std::size_t maxBytes) {
   std::error_code ec;
   if (fs::is_directory(path, ec)) {
     error = path + ": is a directory";
     return false;
   }
   errno = 0;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (f == nullptr) {
     error = path + ": " + Reason(errno, "cannot be opened");
     return false;
   }
-  content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    error = path + ": " + Reason(errno, "read error");
+  content.clear();
+  const std::uintmax_t size = fs::file_size(path, ec);
+  if (!ec && size < maxBytes) content.reserve(static_cast<std::size_t>(size));
+  char chunk[65536];
+  bool tooLarge = false;
+  errno = 0;
+  for (;;) {
+    std::size_t got = std::fread(chunk, 1, sizeof chunk, f);
+    content.append(chunk, got);
+    if (content.size() > maxBytes) {
+      tooLarge = true;
+      break;
+    }
+    if (got < sizeof chunk) break;
+  }
+  const bool failed = std::ferror(f) != 0;
+  const int err = errno;
+  std::fclose(f);
+  if (failed) {
+    error = path + ": " + Reason(err, "read error");
+    return false;
+  }
+  if (tooLarge) {
+    error = path + ": is larger than " + std::to_string(maxBytes) + " bytes";
     return false;
   }
   return true;

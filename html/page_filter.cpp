@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "html/addresses.h"
+#include "html/ascii.h"
 #include "html/page_file.h"
 
 namespace wb {
@@ -11,7 +12,6 @@ namespace {
 
 constexpr std::string_view kSongTi = "\xCB\xCE\xCC\xE5";  // 宋体 (GBK)
 
-bool IsBlankOrControl(unsigned char c) { return c == ' ' || (c >= 9 && c <= 13); }
 
 bool IsSentenceBreak(unsigned char c) {
   switch (c) {
@@ -20,15 +20,6 @@ bool IsSentenceBreak(unsigned char c) {
     default:
       return false;
   }
-}
-
-unsigned char Lower(unsigned char c) { return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + 32) : c; }
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (Lower(static_cast<unsigned char>(a[i])) != Lower(static_cast<unsigned char>(b[i]))) return false;
-  return true;
 }
 
 // Where to cut a text that is too long for the sentence buffer: after the
@@ -195,12 +186,12 @@ void PageFilter::HandleTag(const HtmlElement& e) {
     const TagAttr& a = e.Attrs[k];
     if (a.Value.empty()) continue;
     std::string_view name(a.Name);
-    if (e.Kind == tag::kFrame && EqualNoCase(name, "SRC")) {
+    if (e.Kind == tag::kFrame && EqualsNoCase(name, "SRC")) {
       edits.push_back({a.ValueBegin, a.ValueEnd, FrameSrcValue(a.Value)});
-    } else if ((e.Kind == tag::kInput && EqualNoCase(name, "VALUE")) ||
-               (e.Kind == tag::kImg && EqualNoCase(name, "ALT"))) {
+    } else if ((e.Kind == tag::kInput && EqualsNoCase(name, "VALUE")) ||
+               (e.Kind == tag::kImg && EqualsNoCase(name, "ALT"))) {
       edits.push_back({a.ValueBegin, a.ValueEnd, TranslatedAttrValue(a.Value)});
-    } else if (e.Kind == tag::kMeta && EqualNoCase(name, "content")) {
+    } else if (e.Kind == tag::kMeta && EqualsNoCase(name, "content")) {
       if (settings_.pics && a.Value.compare(0, 9, "'(PICS-1.") == 0) {
         std::string warning;
         if (services_->CheckPicsLabel(a.Value, warning) == PicsVerdict::kDeclined) {
@@ -210,10 +201,10 @@ void PageFilter::HandleTag(const HtmlElement& e) {
           stopped_ = true;
           return;
         }
-      } else if (!settings_.netscape && EqualNoCase(a.Value, "\"text/html; charset=iso-8859-1\"")) {
+      } else if (!settings_.netscape && EqualsNoCase(a.Value, "\"text/html; charset=iso-8859-1\"")) {
         edits.push_back({a.ValueBegin, a.ValueEnd, "\"text/html\""});
       }
-    } else if ((e.Kind == tag::kFont || e.Kind == tag::kBasefont) && EqualNoCase(name, "face") &&
+    } else if ((e.Kind == tag::kFont || e.Kind == tag::kBasefont) && EqualsNoCase(name, "face") &&
                !settings_.netscape) {
       const bool quoted = a.Value[0] == '"';
       std::string font(kSongTi);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "html/ascii.h"
+
 namespace wb {
 
 const std::array<std::string_view, kTagNameCount> TagNames = {
@@ -17,15 +19,6 @@ const std::array<std::string_view, kTagNameCount> TagNames = {
 
 namespace {
 
-unsigned char Lower(unsigned char c) { return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + 32) : c; }
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (Lower(static_cast<unsigned char>(a[i])) != Lower(static_cast<unsigned char>(b[i]))) return false;
-  return true;
-}
-
 bool IsAsciiLetter(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
 bool EndsWord(unsigned char c) { return IsHtmlBlank(c) || c == '=' || c == '>'; }
@@ -35,11 +28,11 @@ constexpr std::string_view kSongTiFirst = "\xCB\xCE\xCC\xE5, ";  // 宋体, (GBK
 
 }  // namespace
 
-bool IsHtmlBlank(unsigned char c) { return c == ' ' || (c >= 9 && c <= 13); }
+bool IsHtmlBlank(unsigned char c) { return IsBlankOrControl(c); }
 
 std::uint8_t TagKind(std::string_view name) {
   for (int k = 0; k < kTagNameCount; ++k)
-    if (EqualNoCase(name, TagNames[k])) return static_cast<std::uint8_t>(k);
+    if (EqualsNoCase(name, TagNames[k])) return static_cast<std::uint8_t>(k);
   return 0;
 }
 
@@ -179,7 +172,7 @@ void HtmlReader::ReadTag(HtmlElement& e) {
     e.SourceEnd = pos_;
     return;
   }
-  if (EqualNoCase(w, "SCRIPT") || EqualNoCase(w, "COMMENT") || EqualNoCase(w, "PLAINTEXT")) {
+  if (EqualsNoCase(w, "SCRIPT") || EqualsNoCase(w, "COMMENT") || EqualsNoCase(w, "PLAINTEXT")) {
     ReadRaw(e, w, cur);
     return;
   }
@@ -250,7 +243,7 @@ void HtmlReader::ReadRaw(HtmlElement& e, std::string_view word, std::size_t cur)
   std::size_t i = cur;
   while (InPage(i)) {
     if (At(i) == '<' && i + 1 + wlen <= len && At(i + 1) == '/' &&
-        EqualNoCase(page_.substr(i + 1, wlen), word)) {
+        EqualsNoCase(page_.substr(i + 1, wlen), word)) {
       std::size_t m = SkipBlanks(i + 2 + wlen);
       if (InPage(m) && At(m) == '>') {
         end = m;
@@ -265,7 +258,7 @@ void HtmlReader::ReadRaw(HtmlElement& e, std::string_view word, std::size_t cur)
   e.Name += ' ';
   std::size_t stop = end != 0 ? end : len + 1;
   if (cur < stop) e.Name.append(page_.substr(cur - 1, stop - cur));
-  switch (Lower(static_cast<unsigned char>(word[0]))) {
+  switch (static_cast<unsigned char>(FoldAscii(word[0]))) {
     case 'c': e.Kind = tag::kComment; break;
     case 'p': e.Kind = tag::kPlaintext; break;
     default: e.Kind = tag::kScript; break;
