@@ -11,3 +11,9 @@ for preset in default asan; do
   echo "=== $preset tests"
   ctest --preset "$preset" -j "$jobs"
 done
+# The engine and the page code also build for the 32-bit Windows programs.
+if command -v i686-w64-mingw32-g++-posix >/dev/null; then
+  echo "=== mingw cross build"
+  cmake --preset mingw >/dev/null
+  cmake --build --preset mingw -j "$jobs"
+fi
