@@ -75,7 +75,9 @@ void Progress::ProgressStart(std::size_t total) {
 void Progress::ProgressStep(std::size_t position) {
   if (position < lastUpdate_ || position - lastUpdate_ < interval_) return;
   lastUpdate_ = position;
-  if (display_) display_->SetPosition(static_cast<long long>(step_ * position / interval_));
+  // The interval is rounded down, so the last steps of a page whose length
+  // is no multiple of 20 would run past the bar's end.
+  if (display_) display_->SetPosition(std::min<long long>(static_cast<long long>(step_ * position / interval_), 100));
 }
 
 void Progress::ProgressEnd() {
@@ -223,7 +225,7 @@ void PageFilter::HandleTag(const HtmlElement& e) {
     *out_ += ed.text;
     at = ed.end;
   }
-  const bool closed = end > begin && page_[end - 1] == '>';
+  const bool closed = e.Closed;
   const std::size_t bodyEnd = closed ? end - 1 : end;
   Passthrough(page_.substr(at, bodyEnd - at));
 

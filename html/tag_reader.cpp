@@ -129,12 +129,14 @@ void HtmlReader::ReadTag(HtmlElement& e) {
     if (w.substr(w.size() - 2) == "--" && InPage(wordEnd) && At(wordEnd) == '>') {
       e.Name = word;
       pos_ = wordEnd;
+      e.Closed = true;
     } else {
       std::size_t close = page_.find("-->", lt + 3);
       if (close != std::string_view::npos) {
         // close is 0-based: the ">" is at 1-based close + 3.
         e.Name.assign(page_.substr(lt, close + 2 - lt));
         pos_ = close + 3;
+        e.Closed = true;
       } else {
         // An unclosed comment takes in the rest of the page; keeping all of
         // it means nothing of the page is lost on the way out.
@@ -152,6 +154,7 @@ void HtmlReader::ReadTag(HtmlElement& e) {
     if (close != std::string_view::npos) {
       e.Name.assign(page_.substr(lt, close + 1 - lt));
       pos_ = close + 2;
+      e.Closed = true;
     } else {
       e.Name.assign(page_.substr(lt));
       pos_ = len;
@@ -165,6 +168,7 @@ void HtmlReader::ReadTag(HtmlElement& e) {
     if (close != std::string_view::npos) {
       e.Name.assign(page_.substr(lt, close - lt));
       pos_ = close + 1;
+      e.Closed = true;
     } else {
       e.Name.assign(page_.substr(lt));
       pos_ = len;
@@ -186,6 +190,7 @@ void HtmlReader::ReadTag(HtmlElement& e) {
     name.remove_prefix(1);
   }
   e.Kind = TagKind(name);
+  e.Closed = end <= len;  // the attributes stopped at the tag's ">"
   pos_ = std::min(end, len);
   e.SourceEnd = pos_;
 }
@@ -264,6 +269,7 @@ void HtmlReader::ReadRaw(HtmlElement& e, std::string_view word, std::size_t cur)
     default: e.Kind = tag::kScript; break;
   }
   pos_ = end != 0 ? end : len;
+  e.Closed = end != 0;
   e.SourceEnd = pos_;
 }
 

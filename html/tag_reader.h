@@ -28,6 +28,7 @@ struct HtmlElement {
   std::string Name;       // mark-up between "<" and the attributes; empty for text
   std::string Text;       // the text of a text element
   bool IsEnd = false;
+  bool Closed = false;  // mark-up that ended at its own ">" (not at the page's end)
   int AttrCount = 0;
   std::array<TagAttr, kMaxTagAttrs + 1> Attrs;  // slots 1..AttrCount are used
   // The element's own bytes in the page (offsets, end exclusive).

@@ -107,6 +107,13 @@ TEST_F(PageFilterTest, InputValueAndImageAltAreTranslated) {
   EXPECT_EQ(Body("<style><input value=Go></style>"), "<style><input value=\"Go  \"></style>");
 }
 
+TEST_F(PageFilterTest, ATagCutOffByThePageEndGetsNoBracket) {
+  // The value runs on to the page's end and takes the ">" in: the tag never
+  // closed, and no second ">" is added.
+  EXPECT_EQ(Body("<p title=\"a\"b>"), "<p title=\"a\"b>");
+  EXPECT_EQ(Body("<a href=x"), "<a href=x");
+}
+
 TEST_F(PageFilterTest, TranslatedTextNeverOpensATag) {
   EXPECT_EQ(Body("<tt>zpipe < foo.txt > out</tt>"), "<tt>zpipe &lt;foo.txt >out  </tt>");
   EXPECT_EQ(KeepTextOutOfMarkup("a <3 <!x </y <"), "a <3 &lt;!x &lt;/y <");
@@ -186,6 +193,10 @@ TEST_F(PageFilterTest, ProgressMovesAtMostOncePerTwentieth) {
   EXPECT_LE(bar.positions.size(), 22u);
   for (std::size_t i = 1; i < bar.positions.size(); ++i) EXPECT_GT(bar.positions[i], bar.positions[i - 1]);
   EXPECT_LE(bar.positions.back(), 100);
+  // A page whose length is no multiple of 20 stays within the bar too.
+  bar.positions.clear();
+  f.TranslateHtml("One. Two. Three. Four. Five. Six. Seven", out);
+  for (long long p : bar.positions) EXPECT_LE(p, 100);
 }
 
 TEST(SentenceTranslator, LongTextIsCutAfterABlankOrBetweenCharacters) {
