@@ -2,6 +2,9 @@
 
 #include <string>
 
+#include "engine/analysis/lexical_stage.h"
+#include "engine/analysis/lexicon.h"
+#include "engine/analysis/morphology.h"
 #include "engine/analysis/scanner.h"
 
 namespace wb {
@@ -89,7 +92,7 @@ void Engine::TranslateWords(Str255& text, std::size_t srcMax, std::size_t dstMax
   std::string_view src = text.view();
   if (src.size() > srcMax) src = src.substr(0, srcMax);
   std::string source(src);  // text is also the destination
-  AnalyseWords(source);
+  AnalyseWords(source, srcMax);
 
   if (state_.sentenceLen == 0) {
     text.clear();
@@ -103,10 +106,16 @@ void Engine::TranslateWords(Str255& text, std::size_t srcMax, std::size_t dstMax
   Generate(text, dstMax);
 }
 
-// The lexical stage. Until the lexicon is loaded every token is an unknown
-// word: the scanner cuts the text into words, numbers and punctuation, and
-// each becomes a noun that is not in the lexicon, rendered as it stands.
-void Engine::AnalyseWords(std::string_view text) {
+void Engine::AnalyseWords(std::string_view text, std::size_t srcMax) {
+  if (lexicon_ == nullptr) return AnalyseUnknownWords(text);
+  LexicalStage stage(*this, *lexicon_, scanner_);
+  stage.AnalyseSentence(text, srcMax);
+}
+
+// The lexical stage without a lexicon: every token is an unknown word. The
+// scanner cuts the text into words, numbers and punctuation, and each
+// becomes a noun that is not in the lexicon, rendered as it stands.
+void Engine::AnalyseUnknownWords(std::string_view text) {
   state_.sentenceLen = 0;
   state_.senseCount = 0;
   state_.textPool.Clear();
@@ -132,24 +141,39 @@ void Engine::AnalyseWords(std::string_view text) {
 void Engine::PreFilterCategories() {
   for (int i = 1; i <= state_.sentenceLen; ++i) {
     const WordRecord& w = state_.words[i];
+    // A noun of code IN after a word narrows that word to what may stand
+    // before such a noun.
+    if (w.catCount == 1 && w.cats[1] == cat::kN && w.flags != wf::WF_NOTFOUND && i > 1 && w.senseCount > 0) {
+      const Sense* first = state_.senseTable[w.firstSense];
+      const NounFields* noun = first ? first->Noun() : nullptr;
+      if (noun && HasNounCode(noun->codes, nc::IN))
+        KeepCategories(i - 1, MakeCategorySet(cat::kBe, cat::kConj, cat::kPrep, cat::kPron, cat::kThat, cat::kV));
+    }
     if (w.catCount == 1 && w.cats[1] == cat::kPrep && i > 1)
       KeepCategories(i - 1, MakeCategorySet(cat::kAdj, cat::kAdv, cat::kNum, cat::kN, cat::kPrep,
                                             cat::kPron, cat::kV));
-    // The noun test on code IN needs the word's senses; it comes with the
-    // lexicon.
     if (MayBeVerb(i)) state_.verbPositions.push_back(static_cast<char>(i));
   }
 }
 
-// Generation of the unanalysed sentence: each word as an unknown word is
-// rendered (its text, and a space after a letter or digit), then the
-// closing mark.
+// Generation of the unparsed sentence, word by word: a word of the lexicon
+// by the Chinese text of its first sense, a word that stands for a made-up
+// text (a wildcard phrase, a date, a compound) by that text, any other by
+// its own text; a space follows a letter or digit. Then the closing mark.
 void Engine::Generate(Str255& dst, std::size_t dstMax) {
   std::string out;
   for (int i = 1; i <= state_.sentenceLen; ++i) {
-    std::string_view t = WordText(i);
-    out += t;
-    if (EndsInLetterOrDigit(t)) out += ' ';
+    const WordRecord& w = state_.words[static_cast<std::size_t>(i)];
+    std::string rendered;
+    if ((w.flags & (wf::WF_NOTFOUND | wf::WF_MARKED)) != 0) {
+      rendered = state_.textPool.Get(w.baseText);
+    } else if (w.senseCount > 0 && state_.senseTable[w.firstSense] != nullptr) {
+      rendered = WithoutSlots(state_.senseTable[w.firstSense]->text);
+    }
+    if (rendered.empty()) rendered = WordText(i);
+    out += rendered;
+    if (EndsInLetterOrDigit(rendered)) out += ' ';
+    if (out.size() > dstMax) break;
   }
   out += ChineseEndPunct(state_.endPunct);
   if (state_.quoteClosed) out += '"';
@@ -159,7 +183,9 @@ void Engine::Generate(Str255& dst, std::size_t dstMax) {
 
 std::string_view Engine::WordText(int pos) const {
   if (pos < 1 || pos > state_.sentenceLen) return {};
-  return state_.textPool.Get(state_.words[pos].baseText);
+  const WordRecord& w = state_.words[static_cast<std::size_t>(pos)];
+  if ((w.flags & wf::WF_NOTFOUND) == 0 && w.entry != nullptr) return w.entry->headword;
+  return state_.textPool.Get(w.baseText);
 }
 
 void Engine::KeepCategories(int pos, CategorySet keep) {

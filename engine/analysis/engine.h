@@ -42,6 +42,7 @@ struct PageCounters {
 
 class Engine {
  public:
+  // Without a lexicon every word is an unknown word that stands for itself.
   explicit Engine(const Lexicon* lexicon = nullptr);
 
   // Translates the sentence in place; the result is cut to 255 bytes.
@@ -69,6 +70,7 @@ class Engine {
   // The content-rating word test: every word the lexical stage reads is
   // counted for the page, and those it flags as bad words too.
   void SetBadWordTest(std::function<bool(std::string_view)> test) { badWordTest_ = std::move(test); }
+  bool IsBadWord(std::string_view word) const { return badWordTest_ && badWordTest_(word); }
   // A note that does not abandon anything (lexicon warnings and the like).
   void Diagnostic(std::string_view message) const;
 
@@ -77,11 +79,13 @@ class Engine {
   PageCounters& Counters() { return counters_; }
   const Lexicon* LexiconInUse() const { return lexicon_; }
 
-  // The text of a word as rules and diagnostics see it.
+  // The text of a word as rules and diagnostics see it: the headword of its
+  // entry, or its base text when it is not in the lexicon.
   std::string_view WordText(int pos) const;
 
  private:
-  void AnalyseWords(std::string_view text);
+  void AnalyseWords(std::string_view text, std::size_t srcMax);
+  void AnalyseUnknownWords(std::string_view text);
   void PreFilterCategories();
   void Generate(Str255& dst, std::size_t dstMax);
 
