@@ -21,6 +21,8 @@
 #include "cli/encoding.h"
 #include "cli/progress_bar.h"
 #include "engine/analysis/engine.h"
+#include "engine/analysis/lexicon.h"
+#include "engine/syntax/grammar.h"
 #include "html/addresses.h"
 #include "html/page_file.h"
 #include "html/content_rating.h"
@@ -49,6 +51,7 @@ constexpr const char* kMainHelp =
     "  page INPUT [-o OUTPUT]   translate an HTML page or a .txt file\n"
     "  text [FILE]              translate plain text (standard input by default)\n"
     "  sentence [TEXT...]       translate each argument, or each line of standard input\n"
+    "  analyse [TEXT...]        show the word table the engine builds for each sentence\n"
     "\n"
     "Run 'wenb97 COMMAND --help' for the options of a command.\n"
     "\n"
@@ -96,6 +99,18 @@ constexpr const char* kTextHelp =
     "\n"
     "Translates plain text from FILE (standard input by default) to standard\n"
     "output, sentence by sentence, keeping its lines.\n"
+    "\n"
+    "options:\n";
+
+constexpr const char* kAnalyseHelp =
+    "usage: wenb97 analyse [TEXT...] [OPTIONS]\n"
+    "\n"
+    "For each TEXT argument, or each line of standard input when there is none,\n"
+    "prints the engine's word table as tab-separated lines under a header:\n"
+    "position, surface text, lexical text (the headword, or the text used for a\n"
+    "word not in the lexicon), form flags joined by |, candidate categories\n"
+    "joined by commas, number of senses, phrase length. Empty columns hold \"-\".\n"
+    "A blank line separates sentences.\n"
     "\n"
     "options:\n";
 
@@ -224,17 +239,26 @@ bool ParseOptions(int argc, char** argv, bool pageOptions, Options& o, std::stri
   return true;
 }
 
-// One engine with its sentence buffer, set up the way the options ask.
+void PrintDiagnostic(std::string_view m) {
+  std::fprintf(stderr, "wenb97: engine: %.*s\n", static_cast<int>(m.size()), m.data());
+}
+
+// One engine over the lexicon beside the program, with its sentence buffer,
+// set up the way the options ask.
 struct Translator {
-  explicit Translator(const Options& o) : sentences(engine) {
-    if (o.verbose)
-      engine.SetDiagnostics([](std::string_view m) {
-        std::fprintf(stderr, "wenb97: engine: %.*s\n", static_cast<int>(m.size()), m.data());
-      });
+  Translator(const Options& o, const wb::Lexicon& lexicon) : engine(&lexicon), sentences(engine) {
+    if (o.verbose) engine.SetDiagnostics(PrintDiagnostic);
   }
   wb::Engine engine;
   wb::SentenceTranslator sentences;
 };
+
+// Loads LEXICON.MTX from the program's directory; false (with a message
+// naming the file) when it is missing or damaged.
+bool LoadLexicon(const Options& o, const char* argv0, wb::Lexicon& lexicon, std::string& error) {
+  if (o.verbose) lexicon.SetDiagnostics(PrintDiagnostic);
+  return lexicon.LoadFile(wb::DataDirectory(argv0) + std::string(wb::kLexiconFileName), &error);
+}
 
 bool EndsWithNoCase(const std::string& s, std::string_view suffix) {
   if (s.size() < suffix.size()) return false;
@@ -316,7 +340,9 @@ int RunPage(const Options& o, const char* argv0) {
   if (frameDir.empty() || frameDir.back() != '/') frameDir += '/';
   settings.frameDir = frameDir;
 
-  Translator t(o);
+  wb::Lexicon lexicon;
+  if (!LoadLexicon(o, argv0, lexicon, error)) return Fail(kExitDataFile, error);
+  Translator t(o, lexicon);
   t.engine.SetBadWordTest([&badWords](std::string_view w) { return wb::IsBadWord(badWords, w); });
   wb::PageFilter filter(t.sentences, settings);
   wb::StandardPageServices services(big5, [&o] { return Ask(o, wb::kPicsQuestion); });
@@ -379,7 +405,7 @@ int RunPage(const Options& o, const char* argv0) {
   return kExitOk;
 }
 
-int RunText(const Options& o) {
+int RunText(const Options& o, const char* argv0) {
   if (o.args.size() > 1) return Fail(kExitUsage, "text: give at most one FILE (see 'wenb97 text --help')");
   std::string text, error;
   if (o.args.empty() || o.args[0] == "-") {
@@ -387,10 +413,12 @@ int RunText(const Options& o) {
   } else if (!wb::ReadWholeFile(o.args[0], text, error)) {
     return Fail(kExitInput, error);
   }
+  wb::Lexicon lexicon;
+  if (!LoadLexicon(o, argv0, lexicon, error)) return Fail(kExitDataFile, error);
   wb::FilterSettings settings;
   settings.plainText = true;
   settings.lineBreak = text.find("\r\n") != std::string::npos ? "\r\n" : "\n";
-  Translator t(o);
+  Translator t(o, lexicon);
   wb::PageFilter filter(t.sentences, settings);
   std::unique_ptr<wb::Utf8PageCodec> codec;
   if (!o.gbk) {
@@ -406,23 +434,102 @@ int RunText(const Options& o) {
   return kExitOk;
 }
 
-int RunSentence(const Options& o) {
-  Translator t(o);
-  wb::Utf8ToEngine toEngine;
-  auto translate = [&](std::string line) {
+// Runs fn on each TEXT argument, or on each line of standard input.
+template <typename Fn>
+void ForEachInputLine(const Options& o, Fn fn) {
+  if (!o.args.empty()) {
+    for (const std::string& a : o.args) fn(a);
+    return;
+  }
+  std::string line;
+  while (std::getline(std::cin, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    fn(line);
+  }
+}
+
+int RunSentence(const Options& o, const char* argv0) {
+  wb::Lexicon lexicon;
+  std::string error;
+  if (!LoadLexicon(o, argv0, lexicon, error)) return Fail(kExitDataFile, error);
+  Translator t(o, lexicon);
+  wb::Utf8ToEngine toEngine;
+  ForEachInputLine(o, [&](const std::string& line) {
     std::string in = o.gbk ? line : toEngine.Convert(line);
     std::string zh = t.sentences.TranslateLong(in);
     std::string shown = o.gbk ? zh : wb::GbkToUtf8(zh);
     std::fwrite(shown.data(), 1, shown.size(), stdout);
     std::fputc('\n', stdout);
-  };
-  if (!o.args.empty()) {
-    for (const std::string& a : o.args) translate(a);
-  } else {
-    std::string line;
-    while (std::getline(std::cin, line)) translate(line);
+  });
+  std::fflush(stdout);
+  if (std::ferror(stdout)) return Fail(kExitOutput, "standard output: write error");
+  return kExitOk;
+}
+
+// Form flags by name, joined by "|"; bits without a name in hexadecimal.
+std::string FlagNames(wb::WordFlags flags) {
+  static const struct {
+    wb::WordFlags bit;
+    const char* name;
+  } kNames[] = {{wb::wf::SINGULAR, "SINGULAR"}, {wb::wf::PLURAL, "PLURAL"},     {wb::wf::ING, "ING"},
+                {wb::wf::EN, "EN"},             {wb::wf::ED, "ED"},             {wb::wf::WF_VERB, "WF_VERB"},
+                {wb::wf::ER, "ER"},             {wb::wf::EST, "EST"},           {wb::wf::WF_NOTFOUND, "WF_NOTFOUND"},
+                {wb::wf::ABBR, "ABBR"},         {wb::wf::WF_MARKED, "WF_MARKED"}};
+  std::string out;
+  wb::WordFlags rest = flags;
+  for (const auto& n : kNames) {
+    if ((flags & n.bit) == 0) continue;
+    if (!out.empty()) out += '|';
+    out += n.name;
+    rest = static_cast<wb::WordFlags>(rest & ~n.bit);
   }
+  if (rest != 0) {
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "0x%04X", rest);
+    if (!out.empty()) out += '|';
+    out += hex;
+  }
+  return out.empty() ? "-" : out;
+}
+
+// A column's text: tabs and line breaks would break the columns.
+std::string Column(std::string_view s, bool gbk) {
+  std::string out = gbk ? std::string(s) : wb::GbkToUtf8(s);
+  for (char& c : out)
+    if (c == '\t' || c == '\n' || c == '\r') c = ' ';
+  return out.empty() ? "-" : out;
+}
+
+int RunAnalyse(const Options& o, const char* argv0) {
+  wb::Lexicon lexicon;
+  std::string error;
+  if (!LoadLexicon(o, argv0, lexicon, error)) return Fail(kExitDataFile, error);
+  Translator t(o, lexicon);
+  wb::Utf8ToEngine toEngine;
+  bool first = true;
+  ForEachInputLine(o, [&](const std::string& line) {
+    if (!first) std::fputc('\n', stdout);
+    first = false;
+    std::fputs("pos\tsurface\tlexical\tflags\tcategories\tsenses\tphrase\n", stdout);
+    wb::Str255 sentence(o.gbk ? line : toEngine.Convert(line));
+    try {
+      t.engine.TranslateSentence(sentence);
+    } catch (const std::exception& e) {
+      std::fprintf(stderr, "wenb97: analyse: sentence abandoned: %s\n", e.what());
+    }
+    const wb::SentenceState& st = t.engine.State();
+    for (int i = 1; i <= st.sentenceLen; ++i) {
+      const wb::WordRecord& w = st.words[i];
+      std::string cats;
+      for (int k = 1; k <= w.catCount && k <= wb::kMaxCats; ++k) {
+        if (!cats.empty()) cats += ',';
+        cats += wb::CategoryName(w.cats[k]);
+      }
+      std::printf("%d\t%s\t%s\t%s\t%s\t%d\t%d\n", i, Column(st.textPool.Get(w.text), o.gbk).c_str(),
+                  Column(t.engine.WordText(i), o.gbk).c_str(), FlagNames(w.flags).c_str(),
+                  cats.empty() ? "-" : cats.c_str(), w.senseCount, w.phraseLen);
+    }
+  });
   std::fflush(stdout);
   if (std::ferror(stdout)) return Fail(kExitOutput, "standard output: write error");
   return kExitOk;
@@ -441,7 +548,11 @@ int main(int argc, char** argv) {
     return kExitOk;
   }
   const bool isPage = command == "page";
-  const char* help = isPage ? kPageHelp : command == "text" ? kTextHelp : command == "sentence" ? kSentenceHelp : nullptr;
+  const char* help = isPage                  ? kPageHelp
+                     : command == "text"     ? kTextHelp
+                     : command == "sentence" ? kSentenceHelp
+                     : command == "analyse"  ? kAnalyseHelp
+                                             : nullptr;
   if (help == nullptr) return Fail(kExitUsage, "unknown command '" + command + "' (see 'wenb97 --help')");
 
   Options o;
@@ -453,6 +564,7 @@ int main(int argc, char** argv) {
     return kExitOk;
   }
   if (isPage) return RunPage(o, argv[0]);
-  if (command == "text") return RunText(o);
-  return RunSentence(o);
+  if (command == "text") return RunText(o, argv[0]);
+  if (command == "analyse") return RunAnalyse(o, argv[0]);
+  return RunSentence(o, argv[0]);
 }

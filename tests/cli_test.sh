@@ -69,14 +69,22 @@ check "frame report" contains "$work/err" "main.asp@page=2.htm"
 "$bin" page "$work/in.html" --show-tran 2 >/dev/null 2>&1; check "show-tran needs -o" status_is $? 2
 
 # Sentences and plain text.
-out=$("$bin" sentence "Hello world." "Wait...")
-check "sentence" status_is "$out" "Hello world 。
-Wait ......"
+# Made-up words stay as they are, whatever the lexicon holds.
+out=$("$bin" sentence "Zorblax frobnitz." "Zorblax...")
+check "sentence" status_is "$out" "Zorblax frobnitz 。
+Zorblax ......"
 out=$(printf 'Line one.\nLine two!\n' | "$bin" text)
 check "text stdin" status_is "$out" "Line one 。
 Line two !"
-out=$(printf 'It\xe2\x80\x99s \xe2\x80\x9cfine\xe2\x80\x9d.\n' | "$bin" sentence)
-check "typographic quotes" status_is "$out" "It's \"fine \"。"
+out=$(printf 'Zorblax\xe2\x80\x99s \xe2\x80\x9cfrobnitz\xe2\x80\x9d.\n' | "$bin" sentence)
+check "typographic quotes" status_is "$out" "Zorblax 的\"frobnitz \"。"
+
+# The word table, for people who work on the lexicon.
+"$bin" analyse "Zorblax frobnitz." "Zorblax" >"$work/an" 2>&1
+check "analyse header" status_is "$(head -1 "$work/an")" "$(printf 'pos\tsurface\tlexical\tflags\tcategories\tsenses\tphrase')"
+check "analyse row" status_is "$(sed -n 2p "$work/an")" "$(printf '1\tZorblax\tZorblax\tWF_NOTFOUND\tn\t0\t0')"
+check "analyse blank line between sentences" status_is "$(sed -n 4p "$work/an")" ""
+check "analyse second sentence" status_is "$(wc -l <"$work/an" | tr -d ' ')" "6"
 
 # An older Latin-1 page comes out as UTF-8 throughout.
 printf '<p title="caf\xe9">Hello.</p>' >"$work/latin.html"
@@ -96,16 +104,16 @@ check "content warning accepted" status_is $s 0
 check "accepted page written" contains "$work/rude.out" "<p>"
 "$bin" page "$work/rude.html" -o "$work/rude.out" --content-eval off </dev/null 2>/dev/null
 check "content evaluation off" status_is $? 0
-pics="<meta http-equiv=\"PICS-Label\" content='(PICS-1.1 \"http://www.rsac.org/ratingsv01.html\" l r (n 2 s 0 v 3 l 0))'><p>Hello.</p>"
+pics="<meta http-equiv=\"PICS-Label\" content='(PICS-1.1 \"http://www.rsac.org/ratingsv01.html\" l r (n 2 s 0 v 3 l 0))'><p>Zorblax.</p>"
 printf '%s' "$pics" >"$work/pics.html"
 "$bin" page "$work/pics.html" -o "$work/pics.out" --no 2>"$work/err"; s=$?
 check "pics declined status" status_is $s 0
 check "pics warning page" contains "$work/pics.out" "所以，不宜观看！！！"
 check "pics warning names nudity" contains "$work/pics.out" "裸体级别（2）"
 "$bin" page "$work/pics.html" -o "$work/pics.out" --yes 2>/dev/null
-check "pics accepted" contains "$work/pics.out" "<p>Hello 。</p>"
+check "pics accepted" contains "$work/pics.out" "<p>Zorblax 。</p>"
 "$bin" page "$work/pics.html" -o "$work/pics.out" --pics off </dev/null 2>/dev/null
-check "pics off" contains "$work/pics.out" "<p>Hello 。</p>"
+check "pics off" contains "$work/pics.out" "<p>Zorblax 。</p>"
 
 # The data files beside the program are required and named when missing.
 mkdir "$work/nodata"
