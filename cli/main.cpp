@@ -466,19 +466,22 @@ int RunSentence(const Options& o, const char* argv0) {
   return kExitOk;
 }
 
-// Form flags by name, joined by "|"; bits without a name in hexadecimal.
+// Form flags by name, joined by "|", the rule language's names where they
+// exist; bits without a name in hexadecimal.
 std::string FlagNames(wb::WordFlags flags) {
   static const struct {
     wb::WordFlags bit;
     const char* name;
-  } kNames[] = {{wb::wf::SINGULAR, "SINGULAR"}, {wb::wf::PLURAL, "PLURAL"},     {wb::wf::ING, "ING"},
-                {wb::wf::EN, "EN"},             {wb::wf::ED, "ED"},             {wb::wf::WF_VERB, "WF_VERB"},
+  } kNames[] = {{wb::wf::S, "S"},               {wb::wf::SINGULAR, "SINGULAR"}, {wb::wf::PLURAL, "PLURAL"},
+                {wb::wf::ING, "ING"},           {wb::wf::PAST, "PAST"},         {wb::wf::EN, "EN"},
+                {wb::wf::ED, "ED"},             {wb::wf::WF_VERB, "WF_VERB"},
                 {wb::wf::ER, "ER"},             {wb::wf::EST, "EST"},           {wb::wf::WF_NOTFOUND, "WF_NOTFOUND"},
                 {wb::wf::ABBR, "ABBR"},         {wb::wf::WF_MARKED, "WF_MARKED"}};
   std::string out;
   wb::WordFlags rest = flags;
+  // The names of two bits (S, PAST) come before the names of their halves.
   for (const auto& n : kNames) {
-    if ((flags & n.bit) == 0) continue;
+    if ((rest & n.bit) != n.bit) continue;
     if (!out.empty()) out += '|';
     out += n.name;
     rest = static_cast<wb::WordFlags>(rest & ~n.bit);

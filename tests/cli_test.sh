@@ -73,9 +73,9 @@ check "frame report" contains "$work/err" "main.asp@page=2.htm"
 out=$("$bin" sentence "Zorblax frobnitz." "Zorblax...")
 check "sentence" status_is "$out" "Zorblax frobnitz 。
 Zorblax ......"
-out=$(printf 'Line one.\nLine two!\n' | "$bin" text)
-check "text stdin" status_is "$out" "Line one 。
-Line two !"
+out=$(printf 'Zorblax.\nFrobnitz!\n' | "$bin" text)
+check "text stdin" status_is "$out" "Zorblax 。
+Frobnitz !"
 out=$(printf 'Zorblax\xe2\x80\x99s \xe2\x80\x9cfrobnitz\xe2\x80\x9d.\n' | "$bin" sentence)
 check "typographic quotes" status_is "$out" "Zorblax 的\"frobnitz \"。"
 

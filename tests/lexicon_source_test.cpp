@@ -348,15 +348,15 @@ TEST(LexiconSourceBinary, CompiledFileLoadsIntoTheEngine) {
   }
 }
 
-// Compiles every .lex file of a folder, in name order, as the build does.
+// Compiles every .lex file below a folder, in path order, as the build does.
 std::string CompileFolder(const fs::path& dir) {
   std::vector<fs::path> files;
-  for (const auto& e : fs::directory_iterator(dir))
+  for (const auto& e : fs::recursive_directory_iterator(dir))
     if (e.path().extension() == ".lex") files.push_back(e.path());
   std::sort(files.begin(), files.end());
   EXPECT_FALSE(files.empty()) << dir;
   LexSourceParser p;
-  for (const fs::path& f : files) p.AddFile(ReadWhole(f), f.filename().string());
+  for (const fs::path& f : files) p.AddFile(ReadWhole(f), fs::relative(f, dir).string());
   LexSource src;
   bool ok = p.Finish(src);
   for (const std::string& e : p.Errors()) ADD_FAILURE() << e;
