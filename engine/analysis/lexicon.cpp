@@ -1,6 +1,7 @@
 #include "engine/analysis/lexicon.h"
 
 #include <fstream>
+#include <sstream>
 #include <iterator>
 #include <utility>
 
@@ -204,7 +205,12 @@ bool Lexicon::LoadFile(const std::string& path, std::string* error) {
   Clear();
   std::ifstream file(path, std::ios::binary);
   std::string bytes;
-  if (file.is_open()) bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  if (file.is_open()) {
+    // One read of the whole file: byte-wise reading cost a quarter of the load.
+    std::ostringstream whole;
+    whole << file.rdbuf();
+    bytes = std::move(whole).str();
+  }
   if (!file.is_open() || file.bad()) {
     std::string message = path + ": cannot be opened or read";
     if (diagnostics_) diagnostics_(message);
