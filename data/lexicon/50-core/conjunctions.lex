@@ -59,6 +59,7 @@ entry so
 
 entry then
   adv "然后"
+  n "那时" codes=C classes=time
 
 entry therefore
   adv "因此"
@@ -82,6 +83,7 @@ entry too
 
 entry even
   adv "甚至" flags=mid-position
+  adj "平坦"
   phrase "even if"
   phrase "even though"
 

@@ -92,6 +92,7 @@ entry hour
 
 entry minute
   n "分钟" codes=C classes=time
+  adj "微小"
 
 entry morning
   n "早上" codes=C classes=time classifier=1
@@ -134,6 +135,7 @@ entry home
 
 entry house
   n "房子" codes=C classes=building classifier=36
+  v "容纳" codes=t1,x9
 
 entry school
   n "学校" codes=C classes=building classifier=36
@@ -149,6 +151,7 @@ entry hospital
 
 entry store
   n "商店" codes=C classes=building classifier=9
+  v "储存" codes=i0,t1
 
 entry restaurant
   n "餐馆" codes=C classes=building classifier=9
@@ -165,6 +168,7 @@ entry bank
 
 entry station
   n "车站" codes=C classes=place classifier=1
+  v "驻扎" codes=t1,x9
 
 entry park
   n "公园" codes=C classes=place classifier=1
@@ -190,6 +194,7 @@ entry world
 
 entry place
   n "地方" codes=C classes=place classifier=1
+  v "放置" codes=t1,x9
 
 entry road
   n "路" codes=C classes=place classifier=5
@@ -258,6 +263,7 @@ entry plane
 
 entry ship
   n "船" codes=C classes=vehicle classifier=40
+  v "运送" codes=t1,x9
 
 entry boat
   n "船" codes=C classes=vehicle classifier=5
@@ -291,6 +297,8 @@ entry key
 
 entry box
   n "盒子" codes=C classes=artifact classifier=1
+  v "装箱" codes=t1
+  v "拳击" codes=i0
 
 entry bag
   n "包" codes=C classes=artifact classifier=1
@@ -363,6 +371,7 @@ entry tree
 
 entry flower
   n "花" codes=C classes=plant classifier=22
+  v "开花" codes=i0
 
 entry water
   n "水" codes=U classes=substance
@@ -391,6 +400,7 @@ entry coffee
 
 entry milk
   n "牛奶" codes=U classes=food classifier=24
+  v "挤奶" codes=t1
 
 entry breakfast
   n "早饭" codes=C,U classes=food
@@ -405,12 +415,16 @@ entry dinner
 
 entry hand
   n "手" codes=C classes=body classifier=3
+  v "交给" codes=t1,d1
 
 entry head
   n "头" codes=C classes=body classifier=1
+  v "前往" codes=i0
+  v "率领" codes=t1
 
 entry eye
   n "眼睛" codes=C classes=body classifier=3
+  v "注视" codes=t1
 
 entry face
   n "脸" codes=C classes=body classifier=4
@@ -427,6 +441,8 @@ entry leg
 
 entry arm
   n "胳膊" codes=C classes=body classifier=5
+  v "武装" codes=t1
+  v "武装起来" codes=i0
 
 # --- abstract
 
@@ -436,9 +452,11 @@ entry thing
 
 entry word
   n "词" codes=C classes=communication classifier=1
+  v "措辞" codes=t1
 
 entry sentence
   n "句子" codes=C classes=communication classifier=1
+  v "判处" codes=t1,v3
 
 entry question
   n "问题" codes=C classes=communication classifier=1
@@ -480,6 +498,7 @@ entry Chinese
 entry way
   n "方法" codes=C classes=act classifier=28
   n "路" codes=C classes=place classifier=5 context="road street lost"
+  adv "远远"
   phrase "by the way"
 
 entry weather
@@ -516,6 +535,7 @@ entry movie
 
 entry film
   n "电影" codes=C classes=event classifier=18
+  v "拍摄" codes=i0,t1
 
 entry story
   n "故事" codes=C classes=communication classifier=1
@@ -526,6 +546,7 @@ entry news
 entry class
   n "班" codes=C classes=group classifier=1
   n "课" codes=C classes=act classifier=1 context="teacher lesson"
+  v "分类" codes=t1
 
 entry lesson
   n "课" codes=C classes=act classifier=1
@@ -545,6 +566,7 @@ entry piece
 
 entry part
   n "部分" codes=C classes=thing classifier=1
+  v "分开" codes=i0,t1
   phrase "take part in"
 
 entry kind
@@ -568,9 +590,12 @@ entry order
 
 entry top
   n "顶部" codes=C classes=place classifier=1
+  adj "最高"
+  v "超过" codes=t1
 
 entry front
   n "前面" codes=U classes=place
+  v "面对" codes=i0,t1
 
 entry charge
   n "费用" codes=C classes=money
@@ -584,6 +609,7 @@ entry behalf
 
 entry result
   n "结果" codes=C classes=event classifier=1
+  v "导致" codes=i0,t1
 
 entry middle
   n "中间" codes=U classes=place
@@ -633,12 +659,15 @@ entry use
 entry look
   v "看" codes=i0
   v "看起来" codes=l7 constraints=1
+  n "一看" codes=C,U classes=attribute,act,state
 
 entry pick
   v "挑选" codes=t1
+  n "挑选" codes=C,U classes=cognition,quantity,group,artifact
 
 entry wait
   v "等" codes=i0,t1
+  n "等待" codes=C classes=time,act
 
 entry listen
   v "听" codes=i0
@@ -687,6 +716,7 @@ entry agree
 entry try
   v "试" codes=t1,t3,t4
   v "努力" codes=t3 constraints=1
+  n "尝试" codes=C,U classes=act
 
 entry hurry
   v "赶快" codes=i0
@@ -695,10 +725,12 @@ entry hurry
 entry calm
   adj "平静"
   v "使o平静" codes=t1
+  n "平静" codes=U classes=attribute,phenomenon
 
 entry slow
   adj "慢"
   v "减速" codes=i0
+  adv "慢慢"
 
 entry belong
   v "属于" codes=i0
@@ -708,12 +740,15 @@ entry depend
 
 entry check
   v "检查" codes=t1
+  n "检查" codes=C,U classes=possession,cognition,communication,state
 
 entry cheer
   v "欢呼" codes=i0
+  n "欢呼" codes=C,U classes=communication,attribute
 
 entry want
   v "想要" codes=t1,t3,v3
+  n "需要" codes=U classes=state,object,feeling
 
 entry play
   v "玩" codes=i0,t1
@@ -737,16 +772,21 @@ entry close
   v "关上" codes=t1
   v "关" codes=i0
   adj "近"
+  adv "靠近"
+  n "结束" codes=C classes=time,communication,act
 
 entry start
   v "开始" codes=t1,t3,t4,i0
+  n "开始" codes=C classes=event,time,act
 
 entry finish
   v "完成" codes=t1,t4,i0
+  n "终点" codes=C,U classes=attribute,time,state,place
 
 entry stay
   v "停留" codes=i0
   v "保持" codes=l7 constraints=1
+  n "停留" codes=C,U classes=act,state,communication,artifact
 
 entry visit
   v "参观" codes=t1
@@ -770,6 +810,7 @@ entry seem
 entry move
   v "移动" codes=i0,t1
   v "搬家" codes=i0 constraints=1
+  n "举动" codes=C,U classes=act
 
 entry stop
   v "停止" codes=t1,t4,i0
@@ -798,10 +839,12 @@ entry wash
 
 entry travel
   v "旅行" codes=i0
+  n "旅行" codes=C,U classes=act,event
 
 entry return
   v "返回" codes=i0
   v "归还" codes=t1,d1
+  n "返回" codes=C,U classes=communication,act,event
 
 entry plan
   v "计划" codes=t3,t1
@@ -834,6 +877,7 @@ entry cold
 entry long
   adj "长"
   adv "长久"
+  v "渴望" codes=i0
 
 entry short
   adj "短"
@@ -844,15 +888,18 @@ entry tall
 
 entry high
   adj "高"
+  adv "高"
 
 entry low
   adj "低"
+  adv "低"
 
 entry young
   adj "年轻"
 
 entry easy
   adj "容易"
+  adv "容易"
 
 entry difficult
   adj "困难"
@@ -870,6 +917,7 @@ entry possible
 
 entry sure
   adj "确定"
+  adv "当然"
 
 entry ready
   adj "准备好"
@@ -890,6 +938,7 @@ entry right
 
 entry wrong
   adj "错"
+  adv "错"
 
 entry true
   adj "真实"
@@ -897,6 +946,7 @@ entry true
 entry free
   adj "自由"
   adj "免费"
+  v "释放" codes=t1,x9
 
 entry full
   adj "满"
@@ -924,6 +974,7 @@ entry early
 entry fast
   adj "快"
   adv "快"
+  n "禁食" codes=C,U classes=act
 
 entry different
   adj "不同"
@@ -1035,6 +1086,7 @@ entry apart
 
 entry forward
   adv "向前"
+  v "转寄" codes=t1,d1
   phrase "look forward to"
 
 entry instead

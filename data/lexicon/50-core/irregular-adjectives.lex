@@ -65,6 +65,7 @@ entry further
   REF far form=ER
   adj "进一步的"
   adv "进一步"
+  v "促进" codes=t1
 
 entry furthest
   REF far form=EST

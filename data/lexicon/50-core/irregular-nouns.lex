@@ -153,9 +153,11 @@ entry phenomena
 
 entry medium
   n "媒介" codes=C classes=communication
+  adj "中等"
 
 entry media
   REF medium form=PLURAL
+  n "媒体" codes=C,U classes=communication
 
 entry analysis
   n "分析" codes=C,U classes=cognition
@@ -458,3 +460,4 @@ entry data
 
 entry dice
   n "骰子" codes=C classes=artifact classifier=32
+  v "切丁" codes=t1

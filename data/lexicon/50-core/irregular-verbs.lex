@@ -11,6 +11,7 @@ entry arise
 
 entry awake
   v "醒来" codes=i0,t1
+  adj "醒着"
 
 entry bear
   v "忍受" codes=t1,t3
@@ -20,6 +21,7 @@ entry beat
   flags base-is-past
   v "打" codes=t1
   v "打败" codes=t1 constraints=1
+  n "节拍" codes=C classes=place,event,communication,phenomenon
 
 entry become
   flags base-is-participle
@@ -30,6 +32,7 @@ entry begin
 
 entry bend
   v "弯曲" codes=t1,i0
+  n "弯道" codes=C classes=shape,event,artifact
 
 entry bet
   flags base-is-past base-is-participle
@@ -39,18 +42,21 @@ entry bet
 entry bid
   flags base-is-past base-is-participle
   v "出价" codes=t1,i0
+  n "出价" codes=C,U classes=communication,act
 
 entry bind
   v "捆绑" codes=t1
 
 entry bite
   v "咬" codes=t1,i0
+  n "一口" codes=C,U classes=state,food
 
 entry bleed
   v "流血" codes=i0
 
 entry blow
   v "吹" codes=i0,t1
+  n "打击" codes=C,U classes=act,event
 
 entry break
   v "打破" codes=t1
@@ -59,6 +65,7 @@ entry break
 
 entry breed
   v "繁殖" codes=t1,i0
+  n "品种" codes=C classes=group,cognition
 
 entry bring
   v "带来" codes=t1,d1
@@ -66,16 +73,20 @@ entry bring
 entry broadcast
   flags base-is-past base-is-participle
   v "广播" codes=t1,i0
+  n "广播" codes=C,U classes=communication
 
 entry build
   v "建造" codes=t1
+  n "体格" codes=U classes=attribute,body
 
 entry burn
   v "燃烧" codes=i0,t1
+  n "烧伤" codes=C,U classes=state,attribute
 
 entry burst
   flags base-is-past base-is-participle
   v "爆炸" codes=i0
+  n "爆发" codes=C,U classes=act,event
 
 entry buy
   v "买" codes=t1,d1
@@ -83,10 +94,12 @@ entry buy
 entry cast
   flags base-is-past base-is-participle
   v "投" codes=t1
+  n "演员阵容" codes=C classes=group,artifact,shape,attribute
 
 entry catch
   v "抓住" codes=t1
   v "赶上" codes=t1 constraints=1
+  n "捕获" codes=C,U classes=attribute,quantity,human,object
 
 entry choose
   v "选择" codes=t1,t3
@@ -120,9 +133,11 @@ entry dig
 
 entry dive
   v "潜水" codes=i0
+  n "潜水" codes=C classes=artifact,act
 
 entry draw
   v "画" codes=t1,i0
+  n "平局" codes=C classes=object,human,event,artifact
 
 entry dream
   v "做梦" codes=i0,t5
@@ -135,6 +150,7 @@ entry drink
 entry drive
   v "开车" codes=i0
   v "驾驶" codes=t1
+  n "车程" codes=C,U classes=act,artifact
 
 entry dwell
   v "居住" codes=i0
@@ -149,6 +165,7 @@ entry fall
 
 entry feed
   v "喂" codes=t1,d1
+  n "饲料" codes=C,U classes=food
 
 entry feel
   v "感觉" codes=l7,t1,t5
@@ -167,6 +184,7 @@ entry fit
   flags base-is-past base-is-participle
   v "适合" codes=t1,i0
   adj "健康"
+  n "发作" codes=C,U classes=state,attribute,act
 
 entry flee
   v "逃跑" codes=i0,t1
@@ -227,21 +245,25 @@ entry hear
 
 entry hide
   v "藏" codes=t1,i0
+  n "兽皮" codes=C,U classes=substance,animal
 
 entry hit
   flags base-is-past base-is-participle
   v "打" codes=t1
   v "撞" codes=t1 constraints=1
+  n "打击" codes=C,U classes=act,event
 
 entry hold
   v "拿着" codes=t1
   v "举行" codes=t1 constraints=1
+  n "掌控" codes=C,U classes=act,cognition,attribute,time
 
 entry hurt
   flags base-is-past base-is-participle
   v "伤害" codes=t1
   v "疼" codes=i0
   adj "受伤"
+  n "伤害" codes=C,U classes=state,feeling,event
 
 entry keep
   v "保持" codes=t1,x7,t4
@@ -270,9 +292,11 @@ entry lead
 
 entry lean
   v "靠" codes=i0,t1
+  adj "瘦"
 
 entry leap
   v "跳" codes=i0
+  n "跳跃" codes=C,U classes=act,event,attribute
 
 entry learn
   v "学习" codes=t1,t3,i0
@@ -309,11 +333,13 @@ entry make
   v "做" codes=t1
   v "使\o" codes=v2,x7 constraints=1
   v "制造" codes=t1 constraints=1
+  n "品牌" codes=C classes=cognition,act
 
 entry mean
   v "意思是" codes=t1,t5
   v "打算" codes=t3 constraints=1
   adj "吝啬"
+  n "平均值" codes=C classes=cognition
 
 entry meet
   v "遇见" codes=t1
@@ -347,6 +373,7 @@ entry overtake
 
 entry overthrow
   v "推翻" codes=t1
+  n "推翻" codes=C,U classes=act
 
 entry pay
   v "付" codes=t1,d1,i0
@@ -398,6 +425,7 @@ entry ring
 
 entry rise
   v "上升" codes=i0
+  n "上升" codes=C classes=event,act,object
 
 entry run
   flags base-is-participle
@@ -443,6 +471,7 @@ entry shake
 entry shed
   flags base-is-past base-is-participle
   v "流下" codes=t1
+  n "棚屋" codes=C classes=artifact,building classifier=14
 
 entry shine
   v "照耀" codes=i0
@@ -478,6 +507,7 @@ entry sleep
 
 entry slide
   v "滑" codes=i0
+  n "幻灯片" codes=C classes=artifact,event,communication classifier=4
 
 entry sling
   v "扔" codes=t1
@@ -493,6 +523,7 @@ entry smell
 
 entry sow
   v "播种" codes=t1
+  n "母猪" codes=C classes=animal classifier=10
 
 entry speak
   v "说" codes=t1,i0
@@ -504,6 +535,7 @@ entry speed
 
 entry spell
   v "拼写" codes=t1
+  n "咒语" codes=C,U classes=state,time,communication
 
 entry spend
   v "花" codes=t1
@@ -511,6 +543,7 @@ entry spend
 
 entry spill
   v "洒" codes=t1,i0
+  n "泄漏" codes=C,U classes=substance,artifact,act
 
 entry spin
   v "旋转" codes=i0,t1
@@ -521,14 +554,17 @@ entry spit
 entry split
   flags base-is-past base-is-participle
   v "分开" codes=t1,i0
+  n "分裂" codes=C,U classes=act,quantity,possession,object
 
 entry spoil
   v "宠坏" codes=t1
   v "变质" codes=i0 constraints=1
+  n "战利品" codes=C,U classes=possession,act
 
 entry spread
   flags base-is-past base-is-participle
   v "传播" codes=i0,t1
+  n "传播" codes=C classes=event,attribute,artifact
 
 entry spring
   v "跳" codes=i0
@@ -537,6 +573,7 @@ entry spring
 entry stand
   v "站" codes=i0
   v "忍受" codes=t1,t4 constraints=1
+  n "立场" codes=C classes=artifact,place,group
 
 entry steal
   v "偷" codes=t1
@@ -547,9 +584,11 @@ entry stick
 
 entry sting
   v "刺" codes=t1
+  n "刺痛" codes=C,U classes=state,act
 
 entry stink
   v "发臭" codes=i0
+  n "臭味" codes=C,U classes=cognition
 
 entry strike
   v "打" codes=t1
@@ -597,10 +636,12 @@ entry think
 
 entry throw
   v "扔" codes=t1,d1
+  n "投掷" codes=C,U classes=act,state,event,artifact
 
 entry thrust
   flags base-is-past base-is-participle
   v "推" codes=t1
+  n "推力" codes=C,U classes=phenomenon,act,communication
 
 entry tread
   v "踩" codes=i0,t1
@@ -648,6 +689,7 @@ entry wet
 
 entry win
   v "赢" codes=t1,i0
+  n "胜利" codes=C classes=event,possession
 
 entry wind
   v "缠绕" codes=t1
@@ -709,6 +751,7 @@ entry slay
 
 entry stride
   v "大步走" codes=i0
+  n "大步" codes=C,U classes=act,quantity
 
 entry string
   v "串起" codes=t1
@@ -870,6 +913,7 @@ entry blown
 
 entry broke
   REF break form=ED
+  adj "身无分文"
 
 entry broken
   adj "坏了"

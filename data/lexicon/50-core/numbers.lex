@@ -216,6 +216,7 @@ entry thrice
 
 entry couple
   n "一对" codes=C classes=group
+  v "结合" codes=i0,t1
   phrase "a couple of"
 
 entry "a couple of"

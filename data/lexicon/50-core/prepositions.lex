@@ -99,6 +99,7 @@ entry under
 
 entry underneath
   prep "在\C下面" flags=before-verb
+  adv "在下面"
 
 entry beneath
   prep "在\C下面" flags=before-verb
@@ -131,6 +132,7 @@ entry near
   prep "在\C附近" flags=before-verb
   adj "近"
   adv "附近" flags=predicative
+  v "接近" codes=i0,t1
 
 entry between
   prep "在\C之间" flags=before-verb
@@ -168,6 +170,7 @@ entry round
 entry opposite
   prep "在\C对面" flags=before-verb
   adj "相反"
+  n "对立面" codes=C,U classes=communication,relation,human
 
 entry across
   prep "穿过\C"
@@ -179,6 +182,7 @@ entry through
 
 entry throughout
   prep "遍及\C"
+  adv "到处"
 
 entry along
   prep "沿着\C" flags=before-verb
@@ -380,6 +384,8 @@ entry away
 entry back
   adv "回" flags=predicative|after-prep
   n "背" codes=C classes=body
+  v "支持" codes=t1,x9
+  v "后退" codes=i0
   phrase "come back"
   phrase "go back"
   phrase "get back"
