@@ -265,6 +265,24 @@ PhraseMatch LexicalStage::MatchPhrase(std::string_view phraseText, int rawIndex,
     return pw == LexicalText(w);
   };
   auto isComma = [this](const WordRecord& w) { return Text(w.text) == "," || LexicalText(w) == ","; };
+  // The "." and "~" phrase words take no word of the sentence; they only
+  // refuse the word standing at their place (if any) when it does not fit.
+  enum class GapResult { kWord, kPassed, kRefused };
+  auto gap = [&isComma](std::string_view pw, const WordRecord* w, auto mayBe) {
+    switch (KindOf(pw)) {
+      case PhraseWordKind::kEnd:
+        return w && !isComma(*w) ? GapResult::kRefused : GapResult::kPassed;
+      case PhraseWordKind::kNotNoun:
+        return w && mayBe(*w, cat::kN) ? GapResult::kRefused : GapResult::kPassed;
+      case PhraseWordKind::kNotPron:
+        return w && mayBe(*w, cat::kPron) ? GapResult::kRefused : GapResult::kPassed;
+      case PhraseWordKind::kAnyGap:
+        return GapResult::kPassed;
+      case PhraseWordKind::kWord:
+        break;
+    }
+    return GapResult::kWord;
+  };
 
   // Before the current word: the sentence words already expanded, nearest
   // first.
@@ -272,20 +290,10 @@ PhraseMatch LexicalStage::MatchPhrase(std::string_view phraseText, int rawIndex,
   for (int j = k - 1; j >= 0; --j) {
     std::string_view pw = words[static_cast<std::size_t>(j)];
     const WordRecord* w = pos >= 1 ? &state_.words[static_cast<std::size_t>(pos)] : nullptr;
-    switch (KindOf(pw)) {
-      case PhraseWordKind::kEnd:
-        if (w && !isComma(*w)) return m;
-        continue;
-      case PhraseWordKind::kNotNoun:
-        if (w && HasCat(*w, cat::kN)) return m;
-        continue;
-      case PhraseWordKind::kNotPron:
-        if (w && HasCat(*w, cat::kPron)) return m;
-        continue;
-      case PhraseWordKind::kAnyGap:
-        continue;
-      case PhraseWordKind::kWord:
-        break;
+    if (const GapResult g = gap(pw, w, [](const WordRecord& x, Category c) { return HasCat(x, c); });
+        g != GapResult::kWord) {
+      if (g == GapResult::kRefused) return m;
+      continue;
     }
     if (!w || !matches(pw, *w)) return m;
     if (pw == "*" && m.starWord == 0) {
@@ -301,20 +309,10 @@ PhraseMatch LexicalStage::MatchPhrase(std::string_view phraseText, int rawIndex,
   for (int j = k + 1; j < count; ++j) {
     std::string_view pw = words[static_cast<std::size_t>(j)];
     const WordRecord* w = r <= rawCount_ ? &raw_[static_cast<std::size_t>(r)] : nullptr;
-    switch (KindOf(pw)) {
-      case PhraseWordKind::kEnd:
-        if (w && !isComma(*w)) return m;
-        continue;
-      case PhraseWordKind::kNotNoun:
-        if (w && RawMayBe(*w, cat::kN)) return m;
-        continue;
-      case PhraseWordKind::kNotPron:
-        if (w && RawMayBe(*w, cat::kPron)) return m;
-        continue;
-      case PhraseWordKind::kAnyGap:
-        continue;
-      case PhraseWordKind::kWord:
-        break;
+    if (const GapResult g = gap(pw, w, [this](const WordRecord& x, Category c) { return RawMayBe(x, c); });
+        g != GapResult::kWord) {
+      if (g == GapResult::kRefused) return m;
+      continue;
     }
     if (!w || !matches(pw, *w)) return m;
     if (pw == "*" && m.starWord == 0) {
