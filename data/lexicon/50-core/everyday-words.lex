@@ -1182,6 +1182,24 @@ entry goodbye
 entry bye
   intj "ÔÙ¼û"
 
+entry oh
+  intj "Å¶"
+
+entry hey
+  intj "ºÙ"
+
+entry goodnight
+  intj "Íí°²"
+
+entry wow
+  intj "ÍÛ"
+
+entry ouch
+  intj "°¥Ó´"
+
+entry alas
+  intj "°¦"
+
 entry thanks
   intj "Ð»Ð»"
   n "¸ÐÐ»" codes=C classes=feeling
