@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/analysis/engine.h"
+#include "engine/engine.h"
 #include "html/page_filter.h"
 #include "html/tag_reader.h"
 

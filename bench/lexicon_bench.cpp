@@ -33,15 +33,15 @@
 #include <utility>
 #include <vector>
 
-#include "engine/analysis/engine.h"
+#include "engine/engine.h"
 #include "engine/analysis/lex_stream.h"
 #include "engine/analysis/lexical_stage.h"
 #include "engine/analysis/lexicon.h"
 #include "engine/analysis/scanner.h"
 #include "engine/analysis/short_string.h"
-#include "engine/syntax/category.h"
-#include "engine/syntax/grammar.h"
-#include "engine/syntax/sense.h"
+#include "engine/grammar/category.h"
+#include "engine/grammar/grammar.h"
+#include "engine/grammar/sense.h"
 
 namespace {
 

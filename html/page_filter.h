@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/analysis/engine.h"
+#include "engine/engine.h"
 #include "engine/analysis/short_string.h"
 #include "html/tag_reader.h"
 

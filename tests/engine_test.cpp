@@ -1,4 +1,4 @@
-#include "engine/analysis/engine.h"
+#include "engine/engine.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "engine/syntax/grammar.h"
+#include "engine/grammar/grammar.h"
 
 #include <gtest/gtest.h>
 

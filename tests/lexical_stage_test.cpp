@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/analysis/engine.h"
+#include "engine/engine.h"
 #include "tests/lexicon_fixture.h"
 
 namespace wb {

@@ -20,7 +20,7 @@
 #include "engine/analysis/lexical_stage.h"
 #include "engine/analysis/lexicon.h"
 #include "engine/analysis/morphology.h"
-#include "engine/syntax/sense_bits.h"
+#include "engine/grammar/sense_bits.h"
 #include "tools/lexc/lex_source.h"
 
 namespace wb {

@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "engine/analysis/lexicon.h"
-#include "engine/syntax/category.h"
-#include "engine/syntax/grammar.h"
-#include "engine/syntax/sense.h"
+#include "engine/grammar/category.h"
+#include "engine/grammar/grammar.h"
+#include "engine/grammar/sense.h"
 
 namespace wb::fixture {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/syntax/sense_bits.h"
+#include "engine/grammar/sense_bits.h"
 
 namespace wb {
 namespace {

@@ -71,7 +71,7 @@ FormCheck CheckForm(WordFlags flags, Category c) {
   return {true, flags};
 }
 
-LexicalStage::LexicalStage(Engine& engine, const Lexicon& lexicon, Scanner& scanner)
+LexicalStage::LexicalStage(SentenceContext& engine, const Lexicon& lexicon, Scanner& scanner)
     : engine_(engine), lexicon_(lexicon), scanner_(scanner), state_(engine.State()) {}
 
 void LexicalStage::AnalyseSentence(std::string_view text, std::size_t maxLength) {

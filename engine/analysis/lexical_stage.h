@@ -21,7 +21,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/analysis/engine.h"
+#include "engine/analysis/sentence_context.h"
 #include "engine/analysis/lexicon.h"
 #include "engine/analysis/scanner.h"
 #include "engine/analysis/sentence.h"
@@ -60,7 +60,7 @@ struct PhraseMatch {
 
 class LexicalStage {
  public:
-  LexicalStage(Engine& engine, const Lexicon& lexicon, Scanner& scanner);
+  LexicalStage(SentenceContext& engine, const Lexicon& lexicon, Scanner& scanner);
 
   // Scans text (at most maxLength bytes of it), looks up every token and
   // fills the engine's word table, sense table and text pool. Limits end the
@@ -134,7 +134,7 @@ class LexicalStage {
   // The Chinese equivalent a word stands for (see ApplyWildcard).
   std::string WordChinese(const WordRecord& w) const;
 
-  Engine& engine_;
+  SentenceContext& engine_;
   const Lexicon& lexicon_;
   Scanner& scanner_;
   SentenceState& state_;

@@ -20,7 +20,7 @@
 
 #include "engine/analysis/lex_stream.h"
 #include "engine/analysis/sentence.h"
-#include "engine/syntax/sense.h"
+#include "engine/grammar/sense.h"
 
 namespace wb {
 

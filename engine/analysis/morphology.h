@@ -15,7 +15,7 @@
 
 #include "engine/analysis/lexicon.h"
 #include "engine/analysis/sentence.h"
-#include "engine/syntax/category.h"
+#include "engine/grammar/category.h"
 
 namespace wb {
 

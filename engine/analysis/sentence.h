@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "engine/analysis/short_string.h"
-#include "engine/syntax/category.h"
+#include "engine/grammar/category.h"
 
 namespace wb {
 

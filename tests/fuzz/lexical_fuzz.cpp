@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "engine/analysis/engine.h"
+#include "engine/engine.h"
 #include "engine/analysis/lexical_stage.h"
 #include "tests/lexicon_fixture.h"
 

@@ -8,7 +8,7 @@
 #include <variant>
 
 #include "engine/analysis/sentence.h"
-#include "engine/syntax/sense_bits.h"
+#include "engine/grammar/sense_bits.h"
 
 namespace wb {
 

@@ -16,8 +16,8 @@
 
 #include "engine/analysis/lex_stream.h"
 #include "engine/analysis/short_string.h"
-#include "engine/syntax/category.h"
-#include "engine/syntax/grammar.h"
+#include "engine/grammar/category.h"
+#include "engine/grammar/grammar.h"
 
 namespace wb {
 

@@ -1,10 +1,9 @@
 #pragma once
-// The translation engine: one English sentence in, one Chinese (GBK)
-// sentence out.
-//
-// An Engine holds all per-sentence state, so several engines may work side by
-// side over one read-only lexicon; one engine translates one sentence at a
-// time and is not re-entrant.
+// What every stage of the engine shares for the sentence in hand: the
+// sentence tables, the page counters, the word-table operations the stages
+// use on each other's results, and the two message routines that abandon a
+// sentence. The Engine is one; the stages (lexical analysis, word rules, the
+// parse, generation) are handed it and never see the pipeline above them.
 
 #include <cstdint>
 #include <functional>
@@ -12,17 +11,15 @@
 #include <string>
 #include <string_view>
 
-#include "engine/analysis/scanner.h"
 #include "engine/analysis/sentence.h"
-#include "engine/analysis/short_string.h"
-#include "engine/syntax/category.h"
+#include "engine/grammar/category.h"
 
 namespace wb {
 
 class Lexicon;
 
-// Raised by the engine's message routines: the current sentence is abandoned
-// and the caller of TranslateSentence decides what follows.
+// Raised by the message routines: the current sentence is abandoned and the
+// caller of TranslateSentence decides what follows.
 class SentenceAbandoned : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
@@ -40,18 +37,9 @@ struct PageCounters {
   std::int64_t badWordCount = 0;
 };
 
-class Engine {
+class SentenceContext {
  public:
-  // Without a lexicon every word is an unknown word that stands for itself.
-  explicit Engine(const Lexicon* lexicon = nullptr);
-
-  // Translates the sentence in place; the result is cut to 255 bytes.
-  // Throws SentenceAbandoned when a stage gives up on the sentence.
-  void TranslateSentence(Str255& sentence);
-
-  // The pipeline over a working string, translated in place. srcMax and
-  // dstMax bound the source and the result (255 from the entry).
-  void TranslateWords(Str255& text, std::size_t srcMax, std::size_t dstMax);
+  explicit SentenceContext(const Lexicon* lexicon) : lexicon_(lexicon) {}
 
   // Narrows the candidate categories of the word at pos to those in keep.
   // The category moved into a freed place is not examined again, and a word
@@ -61,43 +49,34 @@ class Engine {
   void DropCategory(int pos, Category c);
   bool MayBeVerb(int pos) const;
 
+  // The text of a word as rules and diagnostics see it: the headword of its
+  // entry, or its base text when it is not in the lexicon.
+  std::string_view WordText(int pos) const;
+
   // The two message routines: both hand the message to the diagnostic sink
   // and abandon the current sentence.
   [[noreturn]] void ReportError(std::string_view message);
   [[noreturn]] void InternalError(std::string_view message);
+  // A note that does not abandon anything (lexicon warnings and the like).
+  void Diagnostic(std::string_view message) const;
 
   void SetDiagnostics(DiagnosticSink sink) { diagnostics_ = std::move(sink); }
   // The content-rating word test: every word the lexical stage reads is
   // counted for the page, and those it flags as bad words too.
   void SetBadWordTest(std::function<bool(std::string_view)> test) { badWordTest_ = std::move(test); }
   bool IsBadWord(std::string_view word) const { return badWordTest_ && badWordTest_(word); }
-  // A note that does not abandon anything (lexicon warnings and the like).
-  void Diagnostic(std::string_view message) const;
 
   SentenceState& State() { return state_; }
   const SentenceState& State() const { return state_; }
   PageCounters& Counters() { return counters_; }
   const Lexicon* LexiconInUse() const { return lexicon_; }
 
-  // The text of a word as rules and diagnostics see it: the headword of its
-  // entry, or its base text when it is not in the lexicon.
-  std::string_view WordText(int pos) const;
-
- private:
-  void AnalyseWords(std::string_view text, std::size_t srcMax);
-  void AnalyseUnknownWords(std::string_view text);
-  void PreFilterCategories();
-  void Generate(Str255& dst, std::size_t dstMax);
-
+ protected:
   const Lexicon* lexicon_ = nullptr;
   DiagnosticSink diagnostics_;
   std::function<bool(std::string_view)> badWordTest_;
   SentenceState state_;
   PageCounters counters_;
-  Scanner scanner_;
 };
-
-// The Chinese text of a sentence's closing mark, as the generator appends it.
-std::string_view ChineseEndPunct(char endPunct);
 
 }  // namespace wb

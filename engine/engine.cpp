@@ -1,4 +1,4 @@
-#include "engine/analysis/engine.h"
+#include "engine/engine.h"
 
 #include <string>
 
@@ -39,25 +39,7 @@ std::string_view ChineseEndPunct(char endPunct) {
   return {};
 }
 
-Engine::Engine(const Lexicon* lexicon) : lexicon_(lexicon) {}
-
-void Engine::Diagnostic(std::string_view message) const {
-  if (diagnostics_) diagnostics_(message);
-}
-
-void Engine::ReportError(std::string_view message) {
-  std::string line = "ERROR: ";
-  line += message;
-  Diagnostic(line);
-  throw SentenceAbandoned(line);
-}
-
-void Engine::InternalError(std::string_view message) {
-  std::string line = "Internal error: ";
-  line += message;
-  Diagnostic(line);
-  throw SentenceAbandoned(line);
-}
+Engine::Engine(const Lexicon* lexicon) : SentenceContext(lexicon) {}
 
 void Engine::TranslateSentence(Str255& sentence) {
   Str255 work = sentence;
@@ -179,49 +161,6 @@ void Engine::Generate(Str255& dst, std::size_t dstMax) {
   if (state_.quoteClosed) out += '"';
   if (out.size() > dstMax) out.resize(dstMax);
   dst = out;
-}
-
-std::string_view Engine::WordText(int pos) const {
-  if (pos < 1 || pos > state_.sentenceLen) return {};
-  const WordRecord& w = state_.words[static_cast<std::size_t>(pos)];
-  if ((w.flags & wf::WF_NOTFOUND) == 0 && w.entry != nullptr) return w.entry->headword;
-  return state_.textPool.Get(w.baseText);
-}
-
-void Engine::KeepCategories(int pos, CategorySet keep) {
-  if (pos < 1 || pos > state_.sentenceLen) return;
-  WordRecord& w = state_.words[pos];
-  int k = 1;
-  while (k <= w.catCount) {
-    Category c = w.cats[k];
-    if (c >= 32 || (keep & CatBit(c)) == 0) {
-      w.cats[k] = w.cats[w.catCount];
-      --w.catCount;
-    }
-    ++k;
-  }
-  if (w.catCount == 0) w.catCount = 1;
-}
-
-void Engine::DropCategory(int pos, Category c) {
-  if (pos < 1 || pos > state_.sentenceLen) return;
-  WordRecord& w = state_.words[pos];
-  int k = 1;
-  while (k <= w.catCount) {
-    if (w.cats[k] == c) {
-      w.cats[k] = w.cats[w.catCount];
-      --w.catCount;
-    }
-    ++k;
-  }
-}
-
-bool Engine::MayBeVerb(int pos) const {
-  if (pos < 1 || pos > state_.sentenceLen) return false;
-  const WordRecord& w = state_.words[pos];
-  for (int k = 1; k <= w.catCount; ++k)
-    if (w.cats[k] == cat::kBe || w.cats[k] == cat::kV) return true;
-  return false;
 }
 
 }  // namespace wb

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/syntax/category.h"
+#include "engine/grammar/category.h"
 
 namespace wb {
 

@@ -10,8 +10,8 @@
 
 #include <cstdint>
 
-#include "engine/syntax/category.h"
-#include "engine/syntax/sense.h"
+#include "engine/grammar/category.h"
+#include "engine/grammar/sense.h"
 
 namespace wb {
 

@@ -1,4 +1,4 @@
-#include "engine/syntax/sense.h"
+#include "engine/grammar/sense.h"
 
 #include <type_traits>
 #include <utility>

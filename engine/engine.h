@@ -1,0 +1,42 @@
+#pragma once
+// The translation engine: one English sentence in, one Chinese (GBK)
+// sentence out.
+//
+// An Engine holds all per-sentence state, so several engines may work side by
+// side over one read-only lexicon; one engine translates one sentence at a
+// time and is not re-entrant.
+
+#include <string_view>
+
+#include "engine/analysis/scanner.h"
+#include "engine/analysis/sentence_context.h"
+#include "engine/analysis/short_string.h"
+
+namespace wb {
+
+class Engine : public SentenceContext {
+ public:
+  // Without a lexicon every word is an unknown word that stands for itself.
+  explicit Engine(const Lexicon* lexicon = nullptr);
+
+  // Translates the sentence in place; the result is cut to 255 bytes.
+  // Throws SentenceAbandoned when a stage gives up on the sentence.
+  void TranslateSentence(Str255& sentence);
+
+  // The pipeline over a working string, translated in place. srcMax and
+  // dstMax bound the source and the result (255 from the entry).
+  void TranslateWords(Str255& text, std::size_t srcMax, std::size_t dstMax);
+
+ private:
+  void AnalyseWords(std::string_view text, std::size_t srcMax);
+  void AnalyseUnknownWords(std::string_view text);
+  void PreFilterCategories();
+  void Generate(Str255& dst, std::size_t dstMax);
+
+  Scanner scanner_;
+};
+
+// The Chinese text of a sentence's closing mark, as the generator appends it.
+std::string_view ChineseEndPunct(char endPunct);
+
+}  // namespace wb

@@ -1,0 +1,1 @@
+#include "engine/grammar/category.h"
