@@ -11,9 +11,23 @@ for preset in default asan; do
   echo "=== $preset tests"
   ctest --preset "$preset" -j "$jobs"
 done
-# The engine and the page code also build for the 32-bit Windows programs.
+# The Windows programs: the mingw-w64 cross build, then their tests under
+# Wine. Without the cross compiler or Wine they are skipped, loudly (CI sets
+# WB_REQUIRE_WINE=1 and installs both).
 if command -v i686-w64-mingw32-g++-posix >/dev/null; then
   echo "=== mingw cross build"
   cmake --preset mingw >/dev/null
   cmake --build --preset mingw -j "$jobs"
+  if command -v wine >/dev/null && command -v Xvfb >/dev/null; then
+    echo "=== Wine tests"
+    tests/wine/run.sh build-mingw/bin
+  elif [ "${WB_REQUIRE_WINE:-0}" = 1 ]; then
+    echo "Wine or Xvfb missing: the Windows programs cannot be tested" >&2; exit 1
+  else
+    echo "=== Wine tests SKIPPED: wine or Xvfb not installed"
+  fi
+elif [ "${WB_REQUIRE_WINE:-0}" = 1 ]; then
+  echo "the mingw-w64 cross compiler is missing" >&2; exit 1
+else
+  echo "=== mingw cross build SKIPPED: i686-w64-mingw32-g++-posix not installed"
 fi
