@@ -4,13 +4,53 @@
 
 namespace wb {
 
+namespace {
+
+int CALLBACK NoteFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+  *reinterpret_cast<bool*>(found) = true;
+  return 0;
+}
+
+bool HasFace(HDC dc, const wchar_t* face) {
+  LOGFONTW lf{};
+  lf.lfCharSet = GB2312_CHARSET;
+  lstrcpynW(lf.lfFaceName, face, LF_FACESIZE);
+  bool found = false;
+  EnumFontFamiliesExW(dc, &lf, NoteFace, reinterpret_cast<LPARAM>(&found), 0);
+  return found;
+}
+
+}  // namespace
+
+const wchar_t* ChineseFace() {
+  // The Song face of a Chinese Windows first. A system without it (Wine on
+  // Linux) maps any name asked for with the GB character set to some face
+  // that has the characters, but at 12 and 13 pixels an outline face drawn
+  // that small loses strokes; WenQuanYi's "sharp" face is drawn for those
+  // sizes. Failing all, the system's own choice.
+  static const wchar_t* face = [] {
+    static const wchar_t* const kFaces[] = {L"SimSun", L"宋体", L"NSimSun",
+                                             L"文泉驿点阵正黑",
+                                             L"WenQuanYi Zen Hei Sharp"};
+    HDC dc = GetDC(nullptr);
+    const wchar_t* chosen = L"SimSun";
+    for (const wchar_t* f : kFaces) {
+      if (HasFace(dc, f)) {
+        chosen = f;
+        break;
+      }
+    }
+    ReleaseDC(nullptr, dc);
+    return chosen;
+  }();
+  return face;
+}
+
 HFONT DialogFont() {
-  // The font of Chinese Windows dialogs, at the 9-point size of a 96-dpi
-  // screen. The face is asked for by its English name and with the GB
-  // character set, so the system finds its Song face or the nearest font
-  // that can show Chinese.
+  // Chinese Windows dialogs use the Song face at 9 points: 12 pixels on a
+  // 96-dpi screen.
   static HFONT font = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
-                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"SimSun");
+                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, ChineseFace());
   return font;
 }
 

@@ -8,6 +8,10 @@
 
 namespace wb {
 
+// The face for Chinese text at the small sizes of dialogs and the result
+// window (see controls.cpp).
+const wchar_t* ChineseFace();
+
 // The font of captions and controls: one that can show Chinese.
 HFONT DialogFont();
 

@@ -1,6 +1,7 @@
 #include "app/win32/result_form.h"
 
 #include "app/messages.h"
+#include "app/win32/controls.h"
 #include "platform/win32/win32_text.h"
 
 namespace wb {
@@ -22,10 +23,11 @@ bool ResultForm::Create(HINSTANCE instance) {
                               ES_AUTOHSCROLL | ES_WANTRETURN,
                           0, 0, r.right, r.bottom, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMemoId)),
                           instance, nullptr);
-  // Black 13-pixel "MS Sans Serif"; asked for with the GB character set so
-  // that the system draws the Chinese with a face that has it.
+  // Black 13-pixel text. "MS Sans Serif" has no Chinese, and a Chinese
+  // Windows draws the Chinese of such a font with its Song face: the memo
+  // asks for the Chinese face directly.
   font_ = CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
-                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif");
+                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, ChineseFace());
   SendMessageW(memo_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   // A mail may be long: no limit below the control's own.
   SendMessageW(memo_, EM_SETLIMITTEXT, 0, 0);

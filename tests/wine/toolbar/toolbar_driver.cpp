@@ -7,10 +7,13 @@
 // written "x:" and hexadecimal digits stands for those UTF-8 bytes.
 //
 //   toolbar_driver wait-window CLASS MS        print "x y width height"
-//   toolbar_driver wait-gone CLASS MS
+//   toolbar_driver wait-gone CLASS MS          no visible window of a class
 //   toolbar_driver count CLASS                 top-level windows of a class
 //   toolbar_driver geometry                    the toolbar and its controls
 //   toolbar_driver click-child ID              click a control of the toolbar
+//   toolbar_driver drag-child ID DX DY         drag the mouse from a control
+//   toolbar_driver resources EXE               the program's named resources
+//   toolbar_driver move X Y                    move the mouse there
 //   toolbar_driver key CHAR                    press and release a key
 //   toolbar_driver hotkey                      Ctrl+Shift+Enter
 //   toolbar_driver wait-menu MS                a pop-up menu is open
@@ -122,6 +125,58 @@ void PrintRect(const char* what, HWND w, HWND relativeTo) {
   GetClassNameW(w, cls, 64);
   std::printf("%s %s %ld %ld %ld %ld %d\n", what, Utf8(cls).c_str(), p.x, p.y, r.right - r.left, r.bottom - r.top,
               IsWindowVisible(w) ? 1 : 0);
+}
+
+void MouseButton(bool down) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  SendInput(1, &in, sizeof in);
+}
+
+// Presses the left button on a control of the toolbar, moves the mouse by
+// (dx, dy) in small steps and lets go.
+int DragChild(int id, int dx, int dy) {
+  HWND t = Toolbar();
+  HWND c = t ? GetDlgItem(t, id) : nullptr;
+  if (c == nullptr) return 1;
+  RECT r;
+  GetWindowRect(c, &r);
+  int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
+  SetCursorPos(x, y);
+  MouseButton(true);
+  Sleep(100);
+  for (int k = 1; k <= 10; ++k) {
+    SetCursorPos(x + dx * k / 10, y + dy * k / 10);
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    in.mi.dx = (x + dx * k / 10) * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    in.mi.dy = (y + dy * k / 10) * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    SendInput(1, &in, sizeof in);
+    Sleep(30);
+  }
+  MouseButton(false);
+  return 0;
+}
+
+// Every picture, sound and the icon the program loads by name is in it.
+int Resources(const std::string& exe) {
+  HMODULE m = LoadLibraryExW(Wide(exe).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  if (m == nullptr) return 1;
+  int missing = 0;
+  auto need = [&](const wchar_t* name, LPCWSTR type) {
+    if (FindResourceW(m, name, type) != nullptr) return;
+    std::printf("missing %s\n", Utf8(name).c_str());
+    ++missing;
+  };
+  for (const wchar_t* b : {L"b_tran", L"b_normal", L"ns", L"ImageList1", L"splash", L"about1", L"about2"})
+    need(b, MAKEINTRESOURCEW(2));  // RT_BITMAP
+  for (const wchar_t* w : {L"w_tran", L"W7a7", L"W0a0", L"W1a1", L"W2a2", L"W3a3", L"W4a4", L"W5a5", L"W6a6"})
+    need(w, L"WAVE");
+  need(L"MAINICON", MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
+  FreeLibrary(m);
+  return missing == 0 ? 0 : 1;
 }
 
 int Geometry() {
@@ -251,9 +306,12 @@ int main() {
     return 0;
   }
   if (cmd == "wait-gone") {
-    HWND gone = WaitFor([&] { return TopLevel(arg(2)) ? nullptr : GetDesktopWindow(); }, ms(3));
+    HWND gone = WaitFor([&] { return Visible(TopLevel(arg(2))) ? nullptr : GetDesktopWindow(); }, ms(3));
     return gone ? 0 : 1;
   }
+  if (cmd == "drag-child") return DragChild(std::atoi(arg(2).c_str()), std::atoi(arg(3).c_str()),
+                                            std::atoi(arg(4).c_str()));
+  if (cmd == "resources") return Resources(arg(2));
   if (cmd == "count") {
     int n = 0;
     for (HWND w = FindWindowExW(nullptr, nullptr, Wide(arg(2)).c_str(), nullptr); w;
@@ -270,6 +328,14 @@ int main() {
     RECT r;
     GetWindowRect(c, &r);
     Click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    return 0;
+  }
+  if (cmd == "move") {
+    SetCursorPos(std::atoi(arg(2).c_str()), std::atoi(arg(3).c_str()));
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = MOUSEEVENTF_MOVE;
+    SendInput(1, &in, sizeof in);
     return 0;
   }
   if (cmd == "key") {

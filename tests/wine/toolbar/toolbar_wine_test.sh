@@ -83,6 +83,24 @@ check "Ns" equals "$(line child2)" "Button 26 0 27 25 1"
 check "ie" equals "$(line child4)" "Button 53 0 25 25 1"
 check "progress bar below the buttons" equals "$(line child5)" "msctls_progress32 0 25 78 10 1"
 
+# Dragged by the menu button, the toolbar follows the mouse (and the button's
+# click, when the mouse is let go, opens the menu, which Escape closes).
+drive drag-child 1 -100 40
+drive wait-menu 5000 >/dev/null && drive key $'\e'
+check "dragged by the menu button" equals "$(drive geometry | sed -n 's/^toolbar //p')" "THaldenWenbridge 412 42 78 25 1"
+drive drag-child 1 100 -40
+drive wait-menu 5000 >/dev/null && drive key $'\e'
+
+# The About box, and the program's pictures, sounds and icon.
+menu A
+check "About box" drive wait-window TAboutForm 10000 >/dev/null
+drive press TAboutForm 1 5000
+check "About box closes" drive wait-gone TAboutForm 10000
+check "resources" drive resources "$(winepath -w "$bin/Wenb97.exe" 2>/dev/null)"
+imports=$(i686-w64-mingw32-objdump -p "$bin/Wenb97.exe" | sed -n 's/^\s*DLL Name: //p' | tr 'a-z' 'A-Z' |
+          grep -v -x -E 'KERNEL32.DLL|USER32.DLL|GDI32.DLL|ADVAPI32.DLL|SHELL32.DLL|COMCTL32.DLL|WINMM.DLL|MSVCRT.DLL')
+check "only system libraries imported" equals "$imports" ""
+
 # ---- menu toggles and options ------------------------------------------------------
 check "PICS starts on" equals "$(setting PICS)" ""
 menu P
