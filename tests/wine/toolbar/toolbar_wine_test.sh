@@ -64,6 +64,7 @@ check "first run: AutoProperName 0" equals "$(setting AutoProperName)" 0
 check "old result pages deleted" test ! -e "$drive_c/trans5.htm" -a ! -e "$drive_c/transc.htm"
 check "trans.txt kept" test -e "$drive_c/trans.txt"
 check "cache directory" test -d "$bin/cache"
+check "splash screen gone once the toolbar shows" equals "$(drive count TSplashScreen)" 0
 
 start=$(date +%s)
 timeout -k 5 60 wine "$bin/Wenb97.exe" /nohome >/dev/null 2>&1; status=$?
@@ -134,6 +135,7 @@ drive set-clipboard "$here/mail.txt"
 drive hotkey
 drive result 60000 >"$work/result.txt"
 check "result window shows the translation" test -s "$work/result.txt"
+check "result window's place and size" equals "$(drive wait-window TEmail 1000)" "200 108 435 300"
 check "result window in front" equals "$(tail -1 "$work/result.txt")" "foreground 1"
 sed -i '$d' "$work/result.txt"
 check "result equals wenb97 text --mail" diff -u "$work/expected.txt" "$work/result.txt"
