@@ -151,7 +151,9 @@ drive result 5000 >"$work/before.txt"
 printf 'Quux %.0s' $(seq 200) | head -c 1000 >"$work/t1000.txt"
 drive set-clipboard "$work/t1000.txt"
 drive hotkey
-sleep 2
+# Long enough for a translation to have begun: the result window would be
+# hidden then, and the read below would wait for its new text.
+sleep 3
 drive result 5000 >"$work/after.txt"
 check "1000 characters left alone" diff -q "$work/before.txt" "$work/after.txt"
 
