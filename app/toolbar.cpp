@@ -89,6 +89,15 @@ void Toolbar::H1Click(const std::string& programDir) {
 
 bool Toolbar::Exit1Click() { return ConfirmBox(desktop_, text::kExitQuestion, text::kConfirmCaption); }
 
+bool Toolbar::BeginBrowserPress() {
+  if (translating_) {
+    desktop_.Beep(BeepKind::kAsterisk);
+    return false;
+  }
+  translating_ = true;
+  return true;
+}
+
 void Toolbar::PlaySound(std::string_view resource) {
   if (flags_.soundEffect) desktop_.PlaySoundResource(resource);
 }

@@ -65,6 +65,14 @@ class Toolbar {
   // "&X退出": true when the user confirms.
   bool Exit1Click();
 
+  // A press of a browser button: refused with the asterisk beep while an
+  // earlier press is still being handled (messages dispatched during the
+  // browser conversations can bring a second one), else the work may begin
+  // and EndBrowserPress must follow on every path.
+  bool BeginBrowserPress();
+  void EndBrowserPress() { translating_ = false; }
+  bool Translating() const { return translating_; }
+
   // Sound effects, when they are on.
   void PlaySound(std::string_view resource);
   void PlayErrorSound(const std::string& programDir);
@@ -74,6 +82,7 @@ class Toolbar {
   Settings& settings_;
   RuntimeFlags& flags_;
   int hotKeyId_ = 0;
+  bool translating_ = false;
 };
 
 }  // namespace wb

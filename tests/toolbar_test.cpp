@@ -112,6 +112,16 @@ TEST_F(ToolbarTest, AHotKeyThatCannotBeGivenBackBeeps) {
   EXPECT_EQ(desktop_.beeps, std::vector<BeepKind>{BeepKind::kDefault});
 }
 
+TEST_F(ToolbarTest, ASecondBrowserPressIsRefusedWithABeep) {
+  ASSERT_TRUE(toolbar_.BeginBrowserPress());
+  EXPECT_TRUE(toolbar_.Translating());
+  EXPECT_FALSE(toolbar_.BeginBrowserPress());
+  EXPECT_EQ(desktop_.beeps, std::vector<BeepKind>{BeepKind::kAsterisk});
+  toolbar_.EndBrowserPress();
+  EXPECT_TRUE(toolbar_.BeginBrowserPress());
+  EXPECT_EQ(desktop_.beeps.size(), 1u);
+}
+
 TEST_F(ToolbarTest, HomePageOpensOneTimeInTwentyOneUnlessSwitchedOff) {
   desktop_.randoms = {2, 3, 3};
   toolbar_.MaybeOpenHomePage(true);

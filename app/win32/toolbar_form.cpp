@@ -295,17 +295,13 @@ void ToolbarForm::NsClick() { BrowserButton(true); }
 void ToolbarForm::ieClick() { BrowserButton(false); }
 
 void ToolbarForm::BrowserButton(bool netscape) {
-  if (translating_) {
-    program_.desktop.Beep(BeepKind::kAsterisk);
-    return;
-  }
-  translating_ = true;
+  if (!logic_.BeginBrowserPress()) return;
   ReleaseMenuButton();
   program_.netscapeMode = netscape;
   // The page driver, which talks to the browsers, takes over here: the
   // browser's open message goes to the text translation, its page to the
   // page translation, with the menu button's glyph showing the work.
-  translating_ = false;
+  logic_.EndBrowserPress();
 }
 
 void ToolbarForm::DrawButton(const DRAWITEMSTRUCT& item) {

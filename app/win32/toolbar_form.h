@@ -90,8 +90,6 @@ class ToolbarForm : public Window {
   HBITMAP glyphNs_ = nullptr;
   POINT lastMouse_{};
   bool shown_ = false;
-  // A browser button's work is running; a second press is refused.
-  bool translating_ = false;
 };
 
 }  // namespace wb
