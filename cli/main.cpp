@@ -19,6 +19,7 @@
 #include "browser/result_page.h"
 #include "cli/data_files.h"
 #include "cli/encoding.h"
+#include "cli/mail_text.h"
 #include "cli/progress_bar.h"
 #include "engine/engine.h"
 #include "engine/analysis/lexicon.h"
@@ -100,7 +101,10 @@ constexpr const char* kTextHelp =
     "Translates plain text from FILE (standard input by default) to standard\n"
     "output, sentence by sentence, keeping its lines.\n"
     "\n"
-    "options:\n";
+    "options:\n"
+    "  --mail                 translate as the toolbar's result window does: quoted\n"
+    "                         mail lines keep their \">\" marks, an empty line ends a\n"
+    "                         paragraph, lines are cut after 50 bytes of Chinese\n";
 
 constexpr const char* kAnalyseHelp =
     "usage: wenb97 analyse [TEXT...] [OPTIONS]\n"
@@ -133,6 +137,7 @@ struct Options {
   bool tranPre = false;
   bool tranBlockquote = false;
   bool plain = false;
+  bool mail = false;
   std::optional<std::string> frameDir;
   bool pics = true;
   bool contentEval = true;
@@ -215,6 +220,8 @@ bool ParseOptions(int argc, char** argv, bool pageOptions, Options& o, std::stri
       o.tranPre = true;
     } else if (pageOptions && a == "--tran-blockquote") {
       o.tranBlockquote = true;
+    } else if (!pageOptions && a == "--mail") {
+      o.mail = true;
     } else if (pageOptions && a == "--plain") {
       o.plain = true;
     } else if (pageOptions && (key == "--pics" || key == "--content-eval")) {
@@ -419,6 +426,12 @@ int RunText(const Options& o, const char* argv0) {
   settings.plainText = true;
   settings.lineBreak = text.find("\r\n") != std::string::npos ? "\r\n" : "\n";
   Translator t(o, lexicon);
+  if (o.mail) {
+    std::string out = wb::MailTextTranslation(std::move(text), t.sentences, o.gbk);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fflush(stdout);
+    return std::ferror(stdout) ? Fail(kExitOutput, "standard output: write error") : kExitOk;
+  }
   wb::PageFilter filter(t.sentences, settings);
   std::unique_ptr<wb::Utf8PageCodec> codec;
   if (!o.gbk) {
@@ -561,6 +574,7 @@ int main(int argc, char** argv) {
   Options o;
   std::string error;
   if (!ParseOptions(argc - 2, argv + 2, isPage, o, error)) return Fail(kExitUsage, command + ": " + error);
+  if (o.mail && command != "text") return Fail(kExitUsage, command + ": unknown option '--mail' (see --help)");
   if (o.help) {
     std::fputs(help, stdout);
     std::fputs(kCommonOptions, stdout);
