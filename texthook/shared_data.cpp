@@ -1,0 +1,5 @@
+// The shared section: GCC makes a section shared between processes only for
+// initialised variables placed in it by name (it ignores #pragma data_seg).
+#include "texthook/tapx32.h"
+
+__attribute__((section(".shared"), shared)) TapxSharedData SharedData = {nullptr, nullptr, nullptr, 0, 0, 0};
