@@ -21,11 +21,18 @@ const wchar_t kNoRendererMessage[] = L"不能装载某些动态链接库，请�
 
 bool Elapsed(DWORD since, DWORD ms) { return GetTickCount() - since >= ms; }
 
+// The browser's main window: Internet Explorer's own frame, or the shell's
+// folder window, which is the same browser.
+HWND FindBrowserWindow() {
+  HWND window = FindWindowA("IEFrame", nullptr);
+  return window ? window : FindWindowA("CabinetWClass", nullptr);
+}
+
 // What Gleam4 does, for a debugger or Wine's +debugstr channel: the program
 // has no window to show it in.
 void Trace(const char* what, HWND window = nullptr) {
   char line[128];
-  wsprintfA(line, "Gleam4: %s %p\n", what, static_cast<void*>(window));
+  wsprintfA(line, "Gleam4: %s %p at %lu\n", what, static_cast<void*>(window), GetTickCount());
   OutputDebugStringA(line);
 }
 
@@ -111,8 +118,7 @@ bool HelperDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void HelperDialog::FindAndHookBrowser() {
-  BrowserWindow = FindWindowA("IEFrame", nullptr);
-  if (!BrowserWindow) BrowserWindow = FindWindowA("CabinetWClass", nullptr);
+  BrowserWindow = FindBrowserWindow();
   if (BrowserWindow && IsWindow(BrowserWindow)) {
     HookBrowser(BrowserWindow, tapx::kFoundBySearch);
   } else if (HookState != kWaitingForShell) {
@@ -120,6 +126,10 @@ void HelperDialog::FindAndHookBrowser() {
     SetShellHook(window_);
     HookState = kWaitingForShell;
     Trace("no browser window: waiting for the shell library");
+    // A window opened after the search but before the shell library's hook
+    // would be reported by neither: one more look, handled as a report.
+    if (HWND late = FindBrowserWindow())
+      PostMessageA(window_, WM_COMMAND, wbshell::kNewWindow, reinterpret_cast<LPARAM>(late));
   }
 }
 
@@ -169,7 +179,10 @@ void HelperDialog::FinishWaitForClose() {
 void HelperDialog::OnTimer() {
   if (closing_) return;
   if (waitingForClose_) {
-    if (!IsWindow(BrowserWindow) || Elapsed(waitStarted_, kCloseWaitMs)) FinishWaitForClose();
+    if (IsWindow(BrowserWindow) && !Elapsed(waitStarted_, kCloseWaitMs)) return;
+    Trace(IsWindow(BrowserWindow) ? "the closing window is still there: searching anyway" : "the closing window has gone",
+          BrowserWindow);
+    FinishWaitForClose();
     return;
   }
   // The hook sees a close only when it is posted to the browser's queue; a

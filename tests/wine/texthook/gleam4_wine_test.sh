@@ -34,6 +34,10 @@ wait_for_log 'waiting for the shell library' 20 2
 echo "  ending Gleam4 gives the running browser its import back"
 start_browser kept --then restore
 for _ in $(seq 300); do grep -q '^hooked' "$WB_WORK/kept.log" && break; sleep 0.1; done
+echo "  the presence check posted to any window of the hooked thread is answered"
+answered=$(said 'hook answered')
+probe post-null-child 'Stand-in browser' 1 7 || fail "the browser has no child window"
+wait_for_log 'hook answered' 20 $((answered + 1))
 probe close-title '*Gleam4*' || fail "no Gleam4 to close"
 expect_browser kept "$browser_pid"
 grep -q 'PASS the import was put back while the browser runs' "$WB_WORK/kept.log" || fail "the import stayed replaced"

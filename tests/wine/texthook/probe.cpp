@@ -7,6 +7,7 @@
 //   probe count-title TITLE            print how many have it
 //   probe close-title TITLE            post WM_CLOSE to each
 //   probe post-command TITLE W L       post WM_COMMAND W, L to the first
+//   probe post-null-child TITLE W L    post WM_NULL W, L to its first child window
 //   probe message-box TEXT SECONDS     find a message box showing TEXT and press OK
 //   probe list                         print every top-level window (to debug a test)
 // TEXT written @FILE is read from FILE as UTF-8: Wine turns the command line
@@ -133,6 +134,12 @@ int Run(const std::vector<std::wstring>& a) {
     const auto found = TopLevelWithTitle(a[2]);
     if (found.empty()) return 1;
     return PostMessageW(found[0], WM_COMMAND, std::stoul(a[3]), std::stol(a[4])) ? 0 : 1;
+  }
+  if (cmd == L"post-null-child" && a.size() == 5) {
+    const auto found = TopLevelWithTitle(a[2]);
+    HWND child = found.empty() ? nullptr : GetWindow(found[0], GW_CHILD);
+    if (!child) return 1;
+    return PostMessageW(child, WM_NULL, std::stoul(a[3]), std::stol(a[4])) ? 0 : 1;
   }
   if (cmd == L"message-box" && a.size() == 4) {
     HWND box = nullptr;

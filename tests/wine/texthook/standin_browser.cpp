@@ -213,6 +213,12 @@ int main(int argc, char** argv) {
   g.window = CreateWindowW(L"IEFrame", L"Stand-in browser", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 760, 220,
                            nullptr, nullptr, wc.hInstance, nullptr);
   if (!g.window) return 1;
+  // The frame's page window, as in the browser: another window of the
+  // hooked thread (kept hidden so that the frame's text stays in view).
+  wc.lpfnWndProc = DefWindowProcW;
+  wc.lpszClassName = L"Internet Explorer_Server";
+  RegisterClassW(&wc);
+  CreateWindowW(L"Internet Explorer_Server", L"", WS_CHILD, 0, 0, 10, 10, g.window, nullptr, wc.hInstance, nullptr);
   Say("window up");
   g.started = GetTickCount();
   SetTimer(g.window, kTimer, 50, nullptr);
