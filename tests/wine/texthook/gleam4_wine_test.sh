@@ -31,6 +31,15 @@ expect_browser reported "$browser_pid"
 echo "  a browser window destroyed behind the hook's back: Gleam4 notices and waits again"
 wait_for_log 'waiting for the shell library' 20 2
 
+echo "  a refused close: Gleam4 waits for the window, answering messages, gives up and hooks it again"
+start_browser refused --then refuse
+for _ in $(seq 300); do grep -q '^close refused' "$WB_WORK/refused.log" && break; sleep 0.1; done
+sleep 1
+probe responds '*Gleam4*' || fail "Gleam4 does not answer while it waits"
+expect_browser refused "$browser_pid"
+wait_for_log 'the closing window is still there' 5
+wait_for_log 'waiting for the shell library' 20 3
+
 echo "  ending Gleam4 gives the running browser its import back"
 start_browser kept --then restore
 for _ in $(seq 300); do grep -q '^hooked' "$WB_WORK/kept.log" && break; sleep 0.1; done

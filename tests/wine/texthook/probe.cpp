@@ -5,6 +5,7 @@
 //   probe wait-title TITLE SECONDS     exit 0 once a top-level window has TITLE
 //   probe wait-gone TITLE SECONDS      exit 0 once none has
 //   probe count-title TITLE            print how many have it
+//   probe responds TITLE               exit 0 when its window answers a message
 //   probe close-title TITLE            post WM_CLOSE to each
 //   probe post-command TITLE W L       post WM_COMMAND W, L to the first
 //   probe post-null-child TITLE W L    post WM_NULL W, L to its first child window
@@ -124,6 +125,11 @@ int Run(const std::vector<std::wstring>& a) {
   if (cmd == L"count-title" && a.size() == 3) {
     std::printf("%u\n", static_cast<unsigned>(TopLevelWithTitle(a[2]).size()));
     return 0;
+  }
+  if (cmd == L"responds" && a.size() == 3) {
+    const auto found = TopLevelWithTitle(a[2]);
+    DWORD_PTR ignored;
+    return !found.empty() && SendMessageTimeoutW(found[0], WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored) ? 0 : 1;
   }
   if (cmd == L"close-title" && a.size() == 3) {
     const auto found = TopLevelWithTitle(a[2]);

@@ -14,6 +14,9 @@
 //            sees nothing)
 //   restore  waits for the import to be put back while it keeps running
 //            (Gleam4 ending), then closes
+//   refuse   posts itself WM_CLOSE but refuses to close (as when the user
+//            cancels), waits for the import to be put back and then for
+//            the hook to come back to the same window, then closes
 //   stay     waits to be closed
 // --stay N closes it (posted) after N seconds without a hook (default: wait
 // for the hook). --limit ends it after that many seconds whatever happens
@@ -49,6 +52,8 @@ struct Browser {
   HFONT font = nullptr;
   DWORD started = 0;
   bool hooked = false;
+  bool closeRefused = false;  // refuse: a close was posted and refused
+  bool sawRestore = false;    // refuse: the import was put back since
   int failures = 0;
   int exitCode = 0;
 };
@@ -118,8 +123,22 @@ void OnHooked() {
   Say("hooked: the renderer's ExtTextOutW import points into Tapx32.dll");
   for (const std::string& group : g.options.checks) g.failures += standin::RunChecks(group, g.draw);
   InvalidateRect(g.window, nullptr, TRUE);
-  if (g.options.then == "posted") PostMessageA(g.window, WM_CLOSE, 0, 0);
+  if (g.options.then == "posted" || g.options.then == "refuse") PostMessageA(g.window, WM_CLOSE, 0, 0);
   else if (g.options.then == "destroy") Finish(0);
+}
+
+// After the refused close: the hook gave the import back when it saw the
+// close; Gleam4 waits for the window to go, gives up, finds it still there
+// and hooks it again.
+void OnRefusedCloseTimer(Import now) {
+  if (!g.closeRefused) return;
+  if (now == Import::kGenuine && !g.sawRestore) {
+    g.sawRestore = true;
+    Report(true, "the refused close put the import back");
+  } else if (now == Import::kHook && g.sawRestore) {
+    Report(true, "the window whose close was refused is hooked again");
+    Finish(0);
+  }
 }
 
 void OnTimer() {
@@ -136,6 +155,8 @@ void OnTimer() {
   } else if (g.options.then == "restore" && now == Import::kGenuine) {
     Report(true, "the import was put back while the browser runs");
     Finish(0);
+  } else if (g.options.then == "refuse") {
+    OnRefusedCloseTimer(now);
   }
 }
 
@@ -158,6 +179,13 @@ LRESULT CALLBACK WindowProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     case WM_TIMER:
       if (wp == kTimer) OnTimer();
       return 0;
+    case WM_CLOSE:
+      if (g.options.then == "refuse" && !g.closeRefused) {
+        g.closeRefused = true;
+        Say("close refused");
+        return 0;
+      }
+      return DefWindowProcW(w, m, wp, lp);
     case WM_DESTROY:
       OnDestroy();
       return 0;
