@@ -190,7 +190,9 @@ void HelperDialog::OnTimer() {
   // Then the hook (if still there) is removed here, and the search starts
   // over as if the hook had reported the close.
   if (BrowserWindow && !IsWindow(BrowserWindow)) {
+    Trace("the browser window went without a report", BrowserWindow);
     if (SharedData.hook) UnhookWindowsHookEx(SharedData.hook);
+    SharedData.hook = nullptr;
     BeginWaitForClose();
   }
 }

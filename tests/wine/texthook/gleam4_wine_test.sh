@@ -29,6 +29,7 @@ expect_browser reported "$browser_pid"
 [ "$(said 'hooking the reported window')" -ge 1 ] || fail "the new browser was not reported"
 
 echo "  a browser window destroyed behind the hook's back: Gleam4 notices and waits again"
+wait_for_log 'the browser window went without a report' 20
 wait_for_log 'waiting for the shell library' 20 2
 
 echo "  a refused close: Gleam4 waits for the window, answering messages, gives up and hooks it again"
