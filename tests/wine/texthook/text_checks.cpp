@@ -73,20 +73,23 @@ class Checker {
     if (!ok) ++failures_;
   }
 
-  std::vector<std::uint32_t> Hooked(const wchar_t* text, UINT count, const INT* spacing = nullptr) {
+  // The pixels of whatever `draw` draws on the cleared canvas.
+  template <typename Draw>
+  std::vector<std::uint32_t> Pixels(Draw draw) {
     canvas_.Clear();
-    renderer_(canvas_.dc(), 2, 4, 0, nullptr, text, count, spacing);
+    draw(canvas_.dc());
     return canvas_.Pixels();
+  }
+  std::vector<std::uint32_t> Hooked(const wchar_t* text, UINT count, const INT* spacing = nullptr) {
+    return Pixels([&](HDC dc) { renderer_(dc, 2, 4, 0, nullptr, text, count, spacing); });
   }
   std::vector<std::uint32_t> Ansi(const std::string& bytes, const INT* spacing = nullptr) {
-    canvas_.Clear();
-    ExtTextOutA(canvas_.dc(), 2, 4, 0, nullptr, bytes.data(), static_cast<UINT>(bytes.size()), spacing);
-    return canvas_.Pixels();
+    return Pixels([&](HDC dc) {
+      ExtTextOutA(dc, 2, 4, 0, nullptr, bytes.data(), static_cast<UINT>(bytes.size()), spacing);
+    });
   }
   std::vector<std::uint32_t> Wide(const wchar_t* text, UINT count) {
-    canvas_.Clear();
-    ExtTextOutW(canvas_.dc(), 2, 4, 0, nullptr, text, count, nullptr);
-    return canvas_.Pixels();
+    return Pixels([&](HDC dc) { ExtTextOutW(dc, 2, 4, 0, nullptr, text, count, nullptr); });
   }
   // The renderer's drawing of the run equals the bytes drawn directly, and
   // is not blank.
@@ -100,6 +103,23 @@ class Checker {
   Canvas canvas_;
   int failures_ = 0;
 };
+
+// Tapx32's exported MyTextOutW (never installed, but callable): exactly
+// `count` characters, with all the bytes they turn into.
+void TextOutChecks(Checker& c) {
+  using TextOutFn = BOOL(WINAPI*)(HDC, int, int, LPCWSTR, int);
+  HMODULE tapx = GetModuleHandleA("Tapx32.dll");
+  const auto myTextOutW = reinterpret_cast<TextOutFn>(
+      reinterpret_cast<void*>(tapx ? GetProcAddress(tapx, "MyTextOutW") : nullptr));
+  if (!myTextOutW) {
+    c.Report(false, "Tapx32.dll exports MyTextOutW");
+    return;
+  }
+  const wchar_t text[] = {L'\x4E2D', L'\x6587', L'X'};  // no zero after the two characters
+  const auto drawn = c.Pixels([&](HDC dc) { myTextOutW(dc, 2, 4, text, 2); });
+  c.Report(drawn == c.Pixels([](HDC dc) { TextOutA(dc, 2, 4, "\xD6\xD0\xCE\xC4", 4); }),
+           "MyTextOutW draws both characters whole and nothing after them");
+}
 
 // A Chinese system's code page: Chinese and mixed runs come out as their GB
 // bytes, and the text really goes through the code page.
@@ -117,6 +137,7 @@ void ChineseChecks(Checker& c) {
   // character: proof that the run went through the ANSI call.
   const auto thai = c.Hooked(L"\x0E01", 1);
   c.Report(thai == c.Ansi("?") && thai != c.Wide(L"\x0E01", 1), "a character outside the code page is drawn as '?'");
+  TextOutChecks(c);
 }
 
 // Text whose last character sits at the very end of readable memory.
