@@ -39,7 +39,7 @@ std::string_view ChineseEndPunct(char endPunct) {
   return {};
 }
 
-Engine::Engine(const Lexicon* lexicon) : SentenceContext(lexicon) {}
+Engine::Engine(const Lexicon* lexicon) : SentenceContext(lexicon), rules_(*this, lexicon) {}
 
 void Engine::TranslateSentence(Str255& sentence) {
   Str255 work = sentence;
@@ -85,6 +85,7 @@ void Engine::TranslateWords(Str255& text, std::size_t srcMax, std::size_t dstMax
   state_.outsideQuotes = true;
   state_.verbPositions.clear();
   PreFilterCategories();
+  RunWordRules();
   Generate(text, dstMax);
 }
 
@@ -134,8 +135,25 @@ void Engine::PreFilterCategories() {
     if (w.catCount == 1 && w.cats[1] == cat::kPrep && i > 1)
       KeepCategories(i - 1, MakeCategorySet(cat::kAdj, cat::kAdv, cat::kNum, cat::kN, cat::kPrep,
                                             cat::kPron, cat::kV));
-    if (MayBeVerb(i)) state_.verbPositions.push_back(static_cast<char>(i));
   }
+  FindPossibleVerbs();
+}
+
+// The possible verbs are listed again after the word rules: a rule may make
+// a word a verb or no verb ("do not go"), or delete words, which moves the
+// positions after them. The parser asks the list whether a verb may follow.
+void Engine::FindPossibleVerbs() {
+  state_.verbPositions.clear();
+  for (int i = 1; i <= state_.sentenceLen; ++i)
+    if (MayBeVerb(i)) state_.verbPositions.push_back(static_cast<char>(i));
+}
+
+// The word rules run for every word of the lexicon, in order; a rule may
+// delete words, so the length is read afresh at every step.
+void Engine::RunWordRules() {
+  for (int i = 1; i <= state_.sentenceLen; ++i)
+    if ((state_.words[static_cast<std::size_t>(i)].flags & wf::WF_NOTFOUND) == 0) rules_.RunWordRules(i);
+  FindPossibleVerbs();
 }
 
 // Generation of the unparsed sentence, word by word: a word of the lexicon

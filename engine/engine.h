@@ -11,6 +11,7 @@
 #include "engine/analysis/scanner.h"
 #include "engine/analysis/sentence_context.h"
 #include "engine/analysis/short_string.h"
+#include "engine/analysis/word_rules.h"
 
 namespace wb {
 
@@ -31,9 +32,12 @@ class Engine : public SentenceContext {
   void AnalyseWords(std::string_view text, std::size_t srcMax);
   void AnalyseUnknownWords(std::string_view text);
   void PreFilterCategories();
+  void RunWordRules();
+  void FindPossibleVerbs();
   void Generate(Str255& dst, std::size_t dstMax);
 
   Scanner scanner_;
+  WordRules rules_;
 };
 
 // The Chinese text of a sentence's closing mark, as the generator appends it.

@@ -166,17 +166,6 @@ void LexicalStage::ExpandEntry(int& rawIndex, const LexEntry& entry, WordFlags f
   ExpandEntryAt(rawIndex, entry, flags, 0);
 }
 
-void LexicalStage::AddSense(WordRecord& w, const Sense& s, Category c) {
-  if (!HasCat(w, c)) {
-    if (w.catCount >= kMaxCats) engine_.InternalError("cats overflow");
-    w.cats[++w.catCount] = c;
-  }
-  if (state_.senseCount >= kMaxSenses || w.senseCount == 255) engine_.InternalError("senses too small");
-  if (w.senseCount == 0) w.firstSense = static_cast<std::uint8_t>(state_.senseCount);
-  ++w.senseCount;
-  state_.senseTable[static_cast<std::size_t>(state_.senseCount++)] = &s;
-}
-
 void LexicalStage::ExpandEntryAt(int& rawIndex, const LexEntry& entry, WordFlags flags, int depth) {
   const LexEntry* e = &entry;
   bool marked = false;
@@ -206,7 +195,7 @@ void LexicalStage::ExpandEntryAt(int& rawIndex, const LexEntry& entry, WordFlags
     const FormCheck form = CheckForm(flags, c);
     if (!form.accepted) continue;
     WordRecord& w = word();
-    AddSense(w, s, c);
+    engine_.AddSense(w, s, c);
     if (form.flags == 0 && IsVerbCategory(c)) {
       w.flags |= wf::WF_VERB;
       if ((e->SecondFlags() & ef2::kBaseIsPast) != 0) w.flags |= wf::ED;

@@ -98,7 +98,6 @@ class LexicalStage {
   // ---- first pass (lexical_stage.cpp)
   bool ReadToken(const Str255& token);
   void ExpandRawWord(int& rawIndex);
-  void AddSense(WordRecord& w, const Sense& s, Category c);
   void ExpandEntryAt(int& rawIndex, const LexEntry& entry, WordFlags flags, int depth);
 
   // ---- raw words and token handlers (morphology.cpp)

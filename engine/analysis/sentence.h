@@ -101,4 +101,7 @@ struct SentenceState {
 
 constexpr char kEndPunctDots = 1;
 
+// Semantic class 5: what a pronoun stands for wherever classes are tested.
+constexpr int kPronounClass = 5;
+
 }  // namespace wb
