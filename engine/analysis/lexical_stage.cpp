@@ -80,6 +80,7 @@ void LexicalStage::AnalyseSentence(std::string_view text, std::size_t maxLength)
   state_.senseCount = 0;
   state_.textPool.Clear();
   rawCount_ = 0;
+  extent_ = LexicalExtent{};
 
   static const SeparatorSet kSeparators = LexicalSeparators();
   scanner_.Init(text, kSeparators);
@@ -92,12 +93,33 @@ void LexicalStage::AnalyseSentence(std::string_view text, std::size_t maxLength)
   for (int i = 1; i <= rawCount_; ++i) ExpandRawWord(i);
 }
 
+bool IsPauseToken(std::string_view token) { return token == "," || token == ";" || token == ":"; }
+
 // One token of the first pass; false when a limit ends the sentence here.
+// A token that does not fit whole (a contraction or compound whose words
+// fill the table) is taken back: it begins the next piece of the sentence.
 bool LexicalStage::ReadToken(const Str255& token) {
   const std::string_view t = token.view();
-  // Every token counts for the page, also the ones the limits cut off.
+  const int before = rawCount_;
+  cut_ = false;
+  if (!TakeToken(t) || cut_) {
+    rawCount_ = before;
+    extent_.complete = false;
+    return false;
+  }
   ++engine_.Counters().wordCount;
   if (engine_.IsBadWord(t)) ++engine_.Counters().badWordCount;
+  const WordRecord& first = raw_[static_cast<std::size_t>(before + 1)];
+  bool conjunction = false;
+  if ((first.flags & wf::WF_NOTFOUND) == 0 && first.entry != nullptr && !first.entry->senses.empty()) {
+    const Category c = first.entry->senses.front().category;
+    conjunction = c == cat::kAnd || c == cat::kConj;
+  }
+  extent_.Add(scanner_.Pos() - 1, IsPauseToken(t), conjunction);
+  return true;
+}
+
+bool LexicalStage::TakeToken(std::string_view t) {
   if (rawCount_ >= kMaxSentenceWords) return false;
   if (t.size() + state_.textPool.Used() + 1 > kTextPoolSize) return false;
 
