@@ -173,5 +173,27 @@ else
 fi
 check "no control byte in the golden pages" no_control_bytes "$src"/golden/*.expected
 
+# The parse: columns under a header, every kept parse, the tree.
+"$bin" parse "Zorblax frobnitz." >"$work/parse.out"
+check "parse header" status_is "$(head -1 "$work/parse.out")" "$(printf 'pos\tword\tcategory\thead\trelation\tmarks')"
+check "parse rows" status_is "$(wc -l <"$work/parse.out" | tr -d ' ')" 3
+check "parse columns" status_is "$(sed -n 2p "$work/parse.out" | awk -F'\t' '{print NF}')" 6
+"$bin" parse --all "Zorblax frobnitz." >"$work/parse.out"
+check "parse --all" contains "$work/parse.out" "# parse 1: score "
+check "parse --all chosen" contains "$work/parse.out" "(chosen)"
+"$bin" parse --tree "Zorblax frobnitz." >"$work/parse.out"
+check "parse --tree" bash -c "grep -q '^[0-9]' '$work/parse.out' && ! grep -q '^pos' '$work/parse.out'"
+printf 'Zorblax.\nFrobnitz!\n' | "$bin" parse >"$work/parse.out"
+check "parse standard input" status_is "$(grep -c '^pos' "$work/parse.out")" 2
+"$bin" parse "$long" >"$work/parse.out"
+check "parse in pieces" contains "$work/parse.out" "# piece 5"
+check "parse of every word" status_is "$(grep -c '^[0-9]' "$work/parse.out")" 200
+"$bin" parse --frobnicate >/dev/null 2>&1; check "parse unknown option" status_is $? 2
+"$bin" parse --help >"$work/help"; check "parse help" contains "$work/help" "usage: wenb97 parse"
+mkdir -p "$work/nolex"
+WENB97_DATA_DIR="$work/nolex" "$bin" parse x >/dev/null 2>"$work/err"; s=$?
+check "parse without lexicon" status_is $s 5
+check "parse names the lexicon" contains "$work/err" "LEXICON.MTX"
+
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]
