@@ -103,16 +103,15 @@ int Engine::TranslatePieces(std::string_view text, std::string& out, bool keepGo
   std::size_t pos = 0;
   do {
     const std::string_view rest = text.substr(pos);
-    std::size_t used = 0;
+    piece_ = PieceSpan{pos, pos + WindowEnd(rest), true};
     try {
-      used = TranslatePiece(rest, out);
+      TranslatePiece(rest, out);
     } catch (const SentenceAbandoned&) {
       if (!keepGoing) throw;
       ++failures;
-      used = pieceEnd_;
-      out += rest.substr(0, used);
+      out += text.substr(piece_.begin, piece_.end - piece_.begin);
     }
-    pos += used == 0 ? rest.size() : used;
+    pos = piece_.end > pos ? piece_.end : text.size();
   } while (pos < text.size() && !OnlySeparators(text.substr(pos)));
   return failures;
 }
@@ -142,40 +141,50 @@ std::size_t Engine::TranslatePiece(std::string_view text, std::string& out) {
 
 // The lexical stage over as much of text as one piece takes. When the text
 // holds more than the tables or a window, the piece ends at the last clause
-// boundary among the words taken, and the piece is read again up to there
-// (the page counters count its words once).
+// boundary among the words taken, and the window is read again up to that
+// token (the page counters count its words once).
 std::size_t Engine::AnalysePiece(std::string_view text) {
-  std::size_t end = WindowEnd(text);
-  pieceEnd_ = end;
+  std::size_t window = WindowEnd(text);
   const PageCounters counted = counters_;
-  AnalyseWords(text.substr(0, end));
-  while (!extent_.complete || end < text.size()) {
-    std::size_t cut = PieceEnd(extent_);
-    // Not even one token fits (a single token of more words than the
-    // table holds): the window itself is halved until one does.
-    if (cut == 0) cut = end / 2 > 0 ? end / 2 : end;
-    if (cut >= end && extent_.complete) break;
-    end = cut;
-    pieceEnd_ = end;
-    counters_ = counted;
-    AnalyseWords(text.substr(0, end));
+  AnalyseWords(text.substr(0, window));
+  while (!extent_.complete || window < text.size()) {
+    const int tokens = PieceTokens(extent_);
+    if (tokens == 0) {
+      // Not even one token fits (a single token of more words than the
+      // table holds): the window is halved until one does.
+      if (window < 2) break;
+      window /= 2;
+      counters_ = counted;
+      AnalyseWords(text.substr(0, window));
+      continue;
+    }
+    if (tokens < extent_.tokens) {
+      counters_ = counted;
+      AnalyseWords(text.substr(0, window), tokens);
+    }
+    // Every token up to the piece's end was taken whole.
+    piece_.end = piece_.begin + extent_.end[static_cast<std::size_t>(extent_.tokens)];
+    piece_.whole = true;
+    return piece_.end - piece_.begin;
   }
-  return end;
+  piece_.end = piece_.begin + window;
+  piece_.whole = extent_.complete;
+  return window;
 }
 
-void Engine::AnalyseWords(std::string_view text) {
+void Engine::AnalyseWords(std::string_view text, int maxTokens) {
   for (int i = 1; i <= kMaxWords; ++i) state_.words[static_cast<std::size_t>(i)] = WordRecord{};
   state_.outsideQuotes = true;
-  if (lexicon_ == nullptr) return AnalyseUnknownWords(text);
+  if (lexicon_ == nullptr) return AnalyseUnknownWords(text, maxTokens);
   LexicalStage stage(*this, *lexicon_, scanner_);
-  stage.AnalyseSentence(text, text.size());
+  stage.AnalyseSentence(text, text.size(), maxTokens);
   extent_ = stage.Extent();
 }
 
 // The lexical stage without a lexicon: every token is an unknown word. The
 // scanner cuts the text into words, numbers and punctuation, and each
 // becomes a noun that is not in the lexicon, rendered as it stands.
-void Engine::AnalyseUnknownWords(std::string_view text) {
+void Engine::AnalyseUnknownWords(std::string_view text, int maxTokens) {
   state_.sentenceLen = 0;
   state_.senseCount = 0;
   state_.textPool.Clear();
@@ -183,7 +192,7 @@ void Engine::AnalyseUnknownWords(std::string_view text) {
   static const SeparatorSet kSeparators = LexicalSeparators();
   scanner_.Init(text, kSeparators);
   Str255 token;
-  while (scanner_.NextToken(token)) {
+  while (extent_.tokens < maxTokens && scanner_.NextToken(token)) {
     // The word table keeps one place free, as the lexical stage does: a
     // piece keeps at most 49 words.
     const PoolRef ref = state_.sentenceLen < kMaxSentenceWords ? state_.textPool.Add(token.view()) : kNoText;

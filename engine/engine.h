@@ -53,17 +53,27 @@ class Engine : public SentenceContext {
   // them).
   void SetPieceObserver(std::function<void(const Engine&)> observer) { observer_ = std::move(observer); }
 
+  // The bytes of the sentence (after its closing mark came off) that the
+  // piece in hand covers, and whether its tokens were all taken.
+  struct PieceSpan {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    bool whole = true;
+  };
+  const PieceSpan& Piece() const { return piece_; }
+
   // The parse of the last sentence: its chosen tree over all its words and
   // the fragments with their kept parses.
   const Parser& Parse() const { return parser_; }
+  Parser& Parse() { return parser_; }
 
  private:
   void StripEnd(std::string& work);
   int TranslatePieces(std::string_view text, std::string& out, bool keepGoing);
   std::size_t TranslatePiece(std::string_view text, std::string& out);
   std::size_t AnalysePiece(std::string_view text);
-  void AnalyseWords(std::string_view text);
-  void AnalyseUnknownWords(std::string_view text);
+  void AnalyseWords(std::string_view text, int maxTokens = kMaxWords);
+  void AnalyseUnknownWords(std::string_view text, int maxTokens);
   void PreFilterCategories();
   void RunWordRules();
   void FindPossibleVerbs();
@@ -72,8 +82,8 @@ class Engine : public SentenceContext {
   Scanner scanner_;
   WordRules rules_;
   Parser parser_;
-  LexicalExtent extent_;     // how far the lexical stage got in the piece
-  std::size_t pieceEnd_ = 0;  // the bytes of text the piece in hand covers
+  LexicalExtent extent_;  // how far the lexical stage got in the piece
+  PieceSpan piece_;
   std::function<void(const Engine&)> observer_;
 };
 

@@ -21,15 +21,15 @@ std::size_t WindowEnd(std::string_view text) {
   return (kPieceBytes - runStart) % 2 == 1 ? kPieceBytes - 1 : kPieceBytes;
 }
 
-std::size_t PieceEnd(const LexicalExtent& extent) {
+int PieceTokens(const LexicalExtent& extent) {
   for (int k = extent.tokens; k >= 1; --k) {
     const std::size_t at = static_cast<std::size_t>(k);
-    if (extent.pause[at]) return extent.end[at];
+    if (extent.pause[at]) return k;
     // Before a conjunction, unless it is the first token: a piece is never
     // empty.
-    if (extent.conjunction[at] && k > 1) return extent.end[at - 1];
+    if (extent.conjunction[at] && k > 1) return k - 1;
   }
-  return extent.tokens > 0 ? extent.end[static_cast<std::size_t>(extent.tokens)] : 0;
+  return extent.tokens;
 }
 
 bool OnlySeparators(std::string_view text) { return std::all_of(text.begin(), text.end(), IsSeparator); }

@@ -21,10 +21,12 @@ constexpr std::size_t kPieceBytes = 255;
 // none, one very long token is split, never inside a two-byte character).
 std::size_t WindowEnd(std::string_view text);
 
-// Where a piece ends when its window holds more than the piece can take: at
-// the last clause boundary among the tokens the lexical stage took, else
-// after the last token it took; 0 when it took none.
-std::size_t PieceEnd(const LexicalExtent& extent);
+// How many tokens a piece takes when its window holds more than the piece
+// can: up to the last clause boundary among the tokens the lexical stage
+// took, else all it took; 0 when it took none. The piece is read again up
+// to there with the same scanning (a shorter text could scan its last token
+// differently), and the next piece begins where that token ends.
+int PieceTokens(const LexicalExtent& extent);
 
 // Nothing but separators (blanks, tabs, line ends).
 bool OnlySeparators(std::string_view text);

@@ -74,7 +74,7 @@ FormCheck CheckForm(WordFlags flags, Category c) {
 LexicalStage::LexicalStage(SentenceContext& engine, const Lexicon& lexicon, Scanner& scanner)
     : engine_(engine), lexicon_(lexicon), scanner_(scanner), state_(engine.State()) {}
 
-void LexicalStage::AnalyseSentence(std::string_view text, std::size_t maxLength) {
+void LexicalStage::AnalyseSentence(std::string_view text, std::size_t maxLength, int maxTokens) {
   if (text.size() > maxLength) text = text.substr(0, maxLength);
   state_.sentenceLen = 0;
   state_.senseCount = 0;
@@ -85,7 +85,7 @@ void LexicalStage::AnalyseSentence(std::string_view text, std::size_t maxLength)
   static const SeparatorSet kSeparators = LexicalSeparators();
   scanner_.Init(text, kSeparators);
   Str255 token;
-  while (scanner_.NextToken(token))
+  while (extent_.tokens < maxTokens && scanner_.NextToken(token))
     if (!ReadToken(token)) break;
 
   state_.sentenceLen = 0;

@@ -93,7 +93,9 @@ class LexicalStage {
   // the tables end the sentence early, before the token that does not fit
   // whole (Extent() says where); lexicon faults abandon the sentence through
   // the engine's message routines. Every token taken counts for the page.
-  void AnalyseSentence(std::string_view text, std::size_t maxLength);
+  // With maxTokens, reading stops after that many tokens (the piece of a
+  // long sentence that ends there), which leaves the extent complete.
+  void AnalyseSentence(std::string_view text, std::size_t maxLength, int maxTokens = kMaxWords);
   const LexicalExtent& Extent() const { return extent_; }
 
   // Expands one looked-up word into the word at the current end of the
