@@ -24,48 +24,6 @@ void PrintDiagnostic(std::string_view m) {
   std::fprintf(stderr, "wenb97: engine: %.*s\n", static_cast<int>(m.size()), m.data());
 }
 
-// One sentence's parses, written the way the options ask.
-class ParseWriter {
- public:
-  explicit ParseWriter(const ParseCommandOptions& o) : o_(o) {}
-
-  std::string Sentence(const Engine& engine) const {
-    std::string out;
-    if (engine.State().sentenceLen == 0) return o_.tree ? std::string() : ParseColumnsHeader();
-    const std::span<const ParseFragment> fragments = engine.Parse().Fragments();
-    if (!o_.all) {
-      if (fragments.size() > 1)
-        for (std::size_t f = 0; f < fragments.size(); ++f) out += FragmentLine(f, fragments[f]);
-      const int len = engine.State().sentenceLen;
-      out += Tree(engine, engine.Parse().Chosen(), ParseSpan{1, len});
-      return out;
-    }
-    for (std::size_t f = 0; f < fragments.size(); ++f) {
-      const ParseFragment& fr = fragments[f];
-      out += FragmentLine(f, fr);
-      for (int k = 0; k < fr.count; ++k) {
-        const ScoredParse& p = fr.parses[static_cast<std::size_t>(k)];
-        out += "# parse " + std::to_string(k + 1) + ": score " + std::to_string(p.score) + ", roots " +
-               std::to_string(p.roots) + (k == 0 ? " (chosen)" : "") + "\n";
-        out += Tree(engine, p.tree, fr.span);
-      }
-    }
-    return out;
-  }
-
- private:
-  static std::string FragmentLine(std::size_t f, const ParseFragment& fr) {
-    return "# fragment " + std::to_string(f + 1) + ": words " + std::to_string(fr.span.first) + "-" +
-           std::to_string(fr.span.last) + "\n";
-  }
-  std::string Tree(const Engine& engine, const ParseBuffer& tree, ParseSpan span) const {
-    if (o_.tree) return FormatParseTree(engine, tree, span);
-    return ParseColumnsHeader() + FormatParseColumns(engine, tree, span);
-  }
-
-  const ParseCommandOptions& o_;
-};
-
 }  // namespace
 
 const char* ParseCommandHelp() {
@@ -125,7 +83,7 @@ int RunParseCommand(const ParseCommandOptions& o, const char* argv0) {
   }
   Engine engine(&lexicon);
   if (o.verbose) engine.SetDiagnostics(PrintDiagnostic);
-  const ParseWriter writer(o);
+  const ParseTextOptions format{o.all, o.tree};
   Utf8ToEngine toEngine;
   bool first = true;
   // A sentence longer than the word table comes in pieces, each with its
@@ -135,7 +93,7 @@ int RunParseCommand(const ParseCommandOptions& o, const char* argv0) {
   engine.SetPieceObserver([&](const Engine& e) {
     ++piece;
     pending += "# piece " + std::to_string(piece) + "\n";
-    pending += writer.Sentence(e);
+    pending += FormatSentenceParse(e, e.Parse(), format);
   });
   auto one = [&](const std::string& line) {
     if (!first) std::fputc('\n', stdout);

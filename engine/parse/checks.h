@@ -39,7 +39,10 @@ struct CheckContext {
   int Head(int p) const { return tree[p].head; }
   int Deps(int p) const { return tree[p].depCount; }
   bool Has(int p, Relation r) const { return HasDepWithRelation(tree, p, r); }
-  bool HasCode(int p, int code) const { return HasVerbCode(State(), p, code); }
+  // A phrase node asks its phrase's senses.
+  bool HasCode(int p, int code) const {
+    return tree[p].marks >= 8 ? PhraseHasVerbCode(State(), p, code) : HasVerbCode(State(), p, code);
+  }
   bool IsLast(int p) const { return p >= span.last; }
   bool IsFirst(int p) const { return p == span.first; }
   bool Question() const { return State().endPunct == '?'; }

@@ -57,9 +57,35 @@ bool Subject(C& c) {
   if (c.Has(c.h, rsub)) return false;
   c.verdict.relation = rsub;
   if (!c.Question() && c.d == c.h - 1 && (c.ParticipleOnly(c.h) || (c.Flags(c.h) & wf::ING) != 0) &&
-      !HasAuxBefore(c.tree, c.h, c.h))
+      !HasAuxBefore(c.tree, c.h, c.h)) {
+    // "the children playing in the street": a participle right after a
+    // noun more often modifies it; both readings go on.
     c.Penalty(5);
+    c.KeepBoth();
+  }
   NumberPenalty(c, true);
+  return true;
+}
+
+// Some sense of the verb takes a noun object: the transitive, two-object,
+// object-plus-verb and complex-transitive codes.
+bool TakesObject(const C& c, int verb) {
+  for (int code : {vc::t1, vc::d1, vc::d5, vc::d5a, vc::d6, vc::d6a, vc::v2, vc::v3, vc::v4, vc::v8, vc::x1, vc::x7,
+                   vc::x9})
+    if (c.HasCode(verb, code)) return true;
+  return false;
+}
+
+// "be" opens the question, alone or after its wh-word: every word before it
+// belongs to a wh-word that hangs from it ("Where is ...", "What time is
+// ...").
+bool OpensQuestion(const C& c) {
+  if (c.hc != cat::kBe || !c.Question()) return false;
+  for (int p = c.span.first; p < c.h; ++p) {
+    int q = p;
+    for (int steps = 0; q != 0 && c.Head(q) != c.h && steps <= kParseNodeCount; ++steps) q = c.Head(q);
+    if (q == 0 || c.Cat(q) != cat::kWh) return false;
+  }
   return true;
 }
 
@@ -67,9 +93,9 @@ bool Object(C& c) {
   if (HasLaterDepOfCategory(c.tree, c.h, cat::kTo) || HasLaterDepOfCategory(c.tree, c.h, cat::kConj)) return false;
   const bool pron = c.dc == cat::kPron;
   const std::uint8_t pronFlags = pron ? SenseFlagByte(c.State(), c.d, cat::kPron) : 0;
-  if (c.hc == cat::kBe && c.IsFirst(c.h) && c.Question() && !c.Has(c.h, rsub)) {
-    // "Is he a doctor?": the first noun after a question's opening "be" is
-    // its subject.
+  if (OpensQuestion(c) && !c.Has(c.h, rsub)) {
+    // "Is he a doctor?", "Where is the station?": the first noun after the
+    // "be" that opens a question is its subject.
     if (pron && (pronFlags & pron_flag::kSubject) == 0) return false;
     c.verdict.relation = rsub;
     return true;
@@ -82,13 +108,27 @@ bool Object(C& c) {
   if (!c.Has(c.h, robj1)) {
     if (c.Has(c.h, rpred)) return false;
     c.verdict.relation = robj1;
-    if (c.hc == cat::kBe)
+    if (c.hc == cat::kBe) {
       c.Penalty(2);
-    else if (HasLaterDepOfCategory(c.tree, c.h, cat::kPrep))
+    } else if (HasLaterDepOfCategory(c.tree, c.h, cat::kPrep)) {
+      // An object after the verb's prepositional phrase is doubtful; the
+      // noun may open a clause of the phrase's noun instead ("depends on
+      // the country you come from").
       c.Penalty(3);
+      c.KeepBoth();
+    }
+    // "I hope you like it": a verb none of whose senses takes a noun object
+    // takes one at a cost.
+    if (c.hc == cat::kV && !TakesObject(c, c.h)) c.Penalty(3);
   } else {
     // A second noun after "be" is no object of it.
     if (c.hc == cat::kBe) return false;
+    // A number right before a noun, or right after one, belongs to it
+    // ("costs ten dollars", "read page 5"): no two objects.
+    const int first = FindDepWithRelation(c.tree, c.h, robj1);
+    if (first == c.d - 1 && ((c.Cat(first) == cat::kNum && c.dc == cat::kN) ||
+                             (c.Cat(first) == cat::kN && c.dc == cat::kNum)))
+      return false;
     c.verdict.relation = robj2;
     if (!c.HasCode(c.h, vc::d1) && !c.HasCode(c.h, vc::d5)) c.Penalty(5);
     if (HasLaterDepOfCategory(c.tree, c.h, cat::kPrep)) c.Penalty(5);
@@ -96,6 +136,11 @@ bool Object(C& c) {
   // "I think John is right": after a verb that takes a that-clause, a noun
   // followed by a possible verb may be that clause's subject instead.
   if (c.hc == cat::kV && c.HasCode(c.h, vc::t5) && c.VerbFollows(c.d)) c.KeepBoth();
+  // "opened a bank account", "has two cats", "read page 5": a noun or
+  // number with a noun (or number) after it may belong to that instead.
+  if ((c.dc == cat::kN || c.dc == cat::kNum) && !c.IsLast(c.d) &&
+      (c.MayBe(c.d + 1, cat::kN) || (c.dc == cat::kN && c.MayBe(c.d + 1, cat::kNum))))
+    c.KeepBoth();
   NumberPenalty(c, false);
   return true;
 }
@@ -344,7 +389,9 @@ bool VerbOnNoun(C& c) {
 //    point is that").
 //  - a wh-word before the verb is its subject when the verb has none and
 //    the wh-word is no adverb of time, place, reason or manner ("Who
-//    came?"); otherwise it stays rcmod ("Where do you live?").
+//    came?"), unless the verb is "be" with a noun or pronoun after it,
+//    which is then the subject ("Who is he?"); otherwise it stays rcmod
+//    ("Where do you live?").
 //  - a wh-word after the verb opens an object clause: "when" and the
 //    "-ever" words go with any verb; after a verb with an object the code
 //    d5 or d1 is needed, else -5; without an object the verb should take a
@@ -365,7 +412,12 @@ bool ClauseWord(C& c) {
   const std::string_view w = c.Text(c.d);
   const bool adverbial = w == "when" || w == "where" || w == "why" || w == "how";
   if (c.DBeforeH()) {
-    if (!adverbial && !c.Has(c.h, rsub)) c.verdict.relation = rsub;
+    // Before "be" with a noun or pronoun to come, that word is the subject:
+    // "What is your name?", "Who is he?".
+    const bool subjectToCome = c.hc == cat::kBe && !c.IsLast(c.h) &&
+                               (c.MayBe(c.h + 1, cat::kN) || c.MayBe(c.h + 1, cat::kPron) ||
+                                c.MayBe(c.h + 1, cat::kDet));
+    if (!adverbial && !c.Has(c.h, rsub) && !subjectToCome) c.verdict.relation = rsub;
     return true;
   }
   if (w == "when" || w.find("ever") != std::string_view::npos) return true;

@@ -77,8 +77,15 @@ bool NounOnWh(C& c) {
   return true;
 }
 
+// A degree word of adjectives and adverbs only ("very", "this" in "this
+// big") modifies no verb and no "be".
+bool ModifiesNoVerb(const C& c) {
+  return c.Known(c.d) && (FirstAdvFlags(c.State(), c.d) & adv_flag::kNotVerbModifier) != 0;
+}
+
 // Check 16: an adverb on "be".
 bool AdvOnBe(C& c) {
+  if (ModifiesNoVerb(c)) return false;
   if (c.DBeforeH()) return true;
   // More words follow: only an adverb of the middle position stays with
   // "be" ("is always late"). A pause mark after the adverb counts as the
@@ -218,11 +225,16 @@ bool AuxOnVerb(C& c) {
 
 // Check 28: an adverb on a verb.
 bool AdvOnVerb(C& c) {
+  if (ModifiesNoVerb(c)) return false;
   const std::uint16_t flags = c.Known(c.d) ? FirstAdvFlags(c.State(), c.d) : 0;
   if (!c.DBeforeH()) {
     // "ran very fast", "costs about ten": the adverb may belong to the
-    // next word instead.
-    if (!c.IsLast(c.d) && (c.MayBe(c.d + 1, cat::kAdj) || (flags & adv_flag::kNumberModifier) != 0)) {
+    // next word instead. Likewise a word that may be a determiner before a
+    // noun ("need more time", "have enough money"): English hardly puts an
+    // adverb between a verb and its object.
+    const bool beforeNoun = c.MayBe(c.d, cat::kDet) && c.MayBe(c.d + 1, cat::kN);
+    if (!c.IsLast(c.d) &&
+        (c.MayBe(c.d + 1, cat::kAdj) || (flags & adv_flag::kNumberModifier) != 0 || beforeNoun)) {
       c.KeepBoth();
       c.Penalty(2);
     }

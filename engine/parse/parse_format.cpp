@@ -59,6 +59,43 @@ std::string FormatParseTree(const SentenceContext& sentence, const ParseBuffer& 
   return out;
 }
 
+namespace {
+
+std::string FragmentLine(std::size_t f, const ParseFragment& fr) {
+  return "# fragment " + std::to_string(f + 1) + ": words " + std::to_string(fr.span.first) + "-" +
+         std::to_string(fr.span.last) + "\n";
+}
+
+std::string Parse(const SentenceContext& sentence, const ParseBuffer& tree, ParseSpan span, bool asTree) {
+  if (asTree) return FormatParseTree(sentence, tree, span);
+  return ParseColumnsHeader() + FormatParseColumns(sentence, tree, span);
+}
+
+}  // namespace
+
+std::string FormatSentenceParse(const SentenceContext& sentence, const Parser& parser, ParseTextOptions o) {
+  const int len = sentence.State().sentenceLen;
+  if (len == 0) return o.tree ? std::string() : ParseColumnsHeader();
+  const std::span<const ParseFragment> fragments = parser.Fragments();
+  std::string out;
+  if (!o.all) {
+    if (fragments.size() > 1)
+      for (std::size_t f = 0; f < fragments.size(); ++f) out += FragmentLine(f, fragments[f]);
+    return out + Parse(sentence, parser.Chosen(), ParseSpan{1, len}, o.tree);
+  }
+  for (std::size_t f = 0; f < fragments.size(); ++f) {
+    const ParseFragment& fr = fragments[f];
+    out += FragmentLine(f, fr);
+    for (int k = 0; k < fr.count; ++k) {
+      const ScoredParse& p = fr.parses[static_cast<std::size_t>(k)];
+      out += "# parse " + std::to_string(k + 1) + ": score " + std::to_string(p.score) + ", roots " +
+             std::to_string(p.roots) + (k == 0 ? " (chosen)" : "") + "\n";
+      out += Parse(sentence, p.tree, fr.span, o.tree);
+    }
+  }
+  return out;
+}
+
 int LinkRuleOf(const ParseBuffer& tree, int pos) {
   const DepNode& n = tree[pos];
   if (n.head == 0) return 0;

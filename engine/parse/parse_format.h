@@ -17,6 +17,7 @@
 #include "engine/analysis/sentence_context.h"
 #include "engine/grammar/grammar.h"
 #include "engine/parse/link_test.h"
+#include "engine/parse/parser.h"
 
 namespace wb {
 
@@ -29,6 +30,17 @@ std::string FormatParseColumns(const SentenceContext& sentence, const ParseBuffe
 // The tree: each root at the left margin, each dependent two blanks further
 // in than its head, in word order: "2 like v -", "  1 I pron rsub".
 std::string FormatParseTree(const SentenceContext& sentence, const ParseBuffer& tree, ParseSpan span);
+
+// What `wenb97 parse` writes for one sentence (or one piece of a long one).
+struct ParseTextOptions {
+  bool all = false;   // every kept parse of every fragment, with its score and roots
+  bool tree = false;  // trees instead of columns
+};
+// The chosen parse under its header, each fragment named first when the
+// parse had to cut the sentence; with `all`, every fragment's kept parses,
+// each after a line "# parse N: score S, roots R". A sentence without words
+// gives the header alone (nothing as a tree).
+std::string FormatSentenceParse(const SentenceContext& sentence, const Parser& parser, ParseTextOptions options);
 
 // The word column's text for the word at pos.
 std::string ParseWordText(const SentenceContext& sentence, int pos);

@@ -47,6 +47,15 @@ bool HasVerbCode(const SentenceState& s, int pos, int code) {
          }) != nullptr;
 }
 
+bool PhraseHasVerbCode(const SentenceState& s, int pos, int code) {
+  if (!InSentence(s, pos) || Word(s, pos).phraseEntry == nullptr) return false;
+  for (const Sense& x : Word(s, pos).phraseEntry->senses) {
+    const VerbFields* v = x.Verb();
+    if (x.category == cat::kV && v != nullptr && wb::HasVerbCode(v->codes, code)) return true;
+  }
+  return false;
+}
+
 std::uint8_t SenseFlagByte(const SentenceState& s, int pos, Category c) {
   const Sense* x = FindSense(s, pos, c);
   return x ? x->FlagByte() : 0;

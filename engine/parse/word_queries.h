@@ -25,6 +25,9 @@ const Sense* SenseOfCategory(SentenceContext& sentence, const ParseBuffer& tree,
 
 // Some verb sense of the word carries verb code `code` (0..63).
 bool HasVerbCode(const SentenceState& s, int pos, int code);
+// The same for the multi-word phrase the word closes (its phraseEntry): a
+// phrase node of the parse has the phrase's senses, not its last word's.
+bool PhraseHasVerbCode(const SentenceState& s, int pos, int code);
 
 // The flag or class byte of the word's first sense of category c; 0 when it
 // has none.

@@ -16,7 +16,7 @@ entry an
 entry this
   det "这" flags=with-classifier second=exclusive
   pron "这" flags=subject|object
-  adv "这么"
+  adv "这么" flags=not-verb-modifier
 
 entry these
   det "这些" second=exclusive
