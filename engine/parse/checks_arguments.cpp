@@ -234,6 +234,12 @@ bool Predicative(C& c) {
   } else {
     if (c.d - c.h > 4 || !TakesAdjective(c, c.h)) return false;
   }
+  // The -ing form of a verb that the lexicon also lists as an adjective
+  // ("crying", "working") is mostly the verb: the progressive after "be",
+  // the -ing complement after "keep". The adjective reading costs 4, which
+  // outweighs the points the progressive pays for its words waiting for
+  // their verb ("Why are you crying?").
+  if ((c.Flags(c.d) & wf::ING) != 0 && c.MayBe(c.d, cat::kV)) c.Penalty(4);
   // "is a big house": the adjective may belong to the noun after it.
   if (!c.IsLast(c.d) && c.MayBe(c.d + 1, cat::kN)) c.KeepBoth();
   return true;
