@@ -143,6 +143,7 @@ entry other
 
 entry others
   pron "其他人" flags=subject|object
+  n "其他人" codes=C classes=human
 
 entry own
   det "自己的"
