@@ -477,6 +477,23 @@ bool Conjunct(C& c) {
 }  // namespace
 
 // Check 1: a noun, pronoun or number as subject or object of a verb or "be".
+// Its full conditions, as decided here (each has a sentence in the golden
+// parse corpus):
+//  - before the head, a subject: a pronoun must be one that can be a
+//    subject; one subject per head; -5 right before a participle or -ing
+//    form without an auxiliary, keeping the unlinked reading; -7 when the
+//    verb's form cannot agree with it.
+//  - after the head, an object; the first noun after the "be" that opens a
+//    question is its subject instead; a pronoun must be one that can be an
+//    object; a possessor before "'s" is none; a second noun after "be" is
+//    refused, a second object of a verb is robj2 (-5 without a two-object
+//    code, refused for a number and its noun side by side); -3 for a verb
+//    none of whose senses takes a noun object, -3 (and both readings kept)
+//    after the verb's prepositional phrase.
+//  - both readings are kept where the noun may belong elsewhere: before a
+//    noun or number ("a bank account", "page 5"), or before a verb after a
+//    verb that takes a that-clause ("I think John is right").
+//  - -3 for a bare singular countable noun as either.
 bool CheckSubjectOrObject(CheckContext& c) {
   if (c.Has(c.h, rv2n)) return false;
   return c.DBeforeH() ? Subject(c) : Object(c);
