@@ -20,6 +20,7 @@
 #include "cli/data_files.h"
 #include "cli/encoding.h"
 #include "cli/mail_text.h"
+#include "cli/parse_command.h"
 #include "cli/progress_bar.h"
 #include "engine/engine.h"
 #include "engine/analysis/lexicon.h"
@@ -53,6 +54,7 @@ constexpr const char* kMainHelp =
     "  text [FILE]              translate plain text (standard input by default)\n"
     "  sentence [TEXT...]       translate each argument, or each line of standard input\n"
     "  analyse [TEXT...]        show the word table the engine builds for each sentence\n"
+    "  parse [TEXT...]          show the parse the engine chooses for each sentence\n"
     "\n"
     "Run 'wenb97 COMMAND --help' for the options of a command.\n"
     "\n"
@@ -562,6 +564,13 @@ int main(int argc, char** argv) {
   if (command == "-h" || command == "--help" || command == "help") {
     std::fputs(kMainHelp, stdout);
     return kExitOk;
+  }
+  if (command == "parse") {
+    wb::ParseCommandOptions po;
+    std::string perror;
+    if (!wb::ReadParseCommandArgs(argc - 2, argv + 2, po, perror)) return Fail(kExitUsage, "parse: " + perror);
+    if (po.help) return std::fputs(wb::ParseCommandHelp(), stdout), kExitOk;
+    return wb::RunParseCommand(po, argv[0]);
   }
   const bool isPage = command == "page";
   const char* help = isPage                  ? kPageHelp

@@ -6,6 +6,8 @@
 #include "engine/analysis/lexicon.h"
 #include "engine/analysis/morphology.h"
 #include "engine/analysis/scanner.h"
+#include "engine/parse/word_queries.h"
+#include "engine/sentence_pieces.h"
 
 namespace wb {
 
@@ -39,12 +41,16 @@ std::string_view ChineseEndPunct(char endPunct) {
   return {};
 }
 
-Engine::Engine(const Lexicon* lexicon) : SentenceContext(lexicon) {}
+Engine::Engine(const Lexicon* lexicon) : SentenceContext(lexicon), rules_(*this, lexicon), parser_(*this) {}
 
-void Engine::TranslateSentence(Str255& sentence) {
-  Str255 work = sentence;
-  if (work.empty()) return;
+std::string EmptySentenceText(char endPunct) {
+  if (endPunct == kEndPunctDots) return std::string(ChineseEndPunct(endPunct));
+  return std::string(1, endPunct);
+}
 
+// Steps 2 to 4 of the entry: trailing blanks, a closing quote and the
+// closing mark come off the sentence and into its flags.
+void Engine::StripEnd(std::string& work) {
   while (!work.empty() && work.back() == ' ') work.pop_back();
 
   state_.quoteClosed = !work.empty() && work.back() == '"';
@@ -62,61 +68,147 @@ void Engine::TranslateSentence(Str255& sentence) {
       state_.endPunct = kEndPunctDots;
     }
   }
+}
 
-  TranslateWords(work, 255, 255);
-  sentence = work;
+void Engine::TranslateSentence(Str255& sentence) {
+  if (sentence.empty()) return;
+  std::string work = sentence.str();
+  StripEnd(work);
+  Str255 text(work);
+  TranslateWords(text, 255, 255);
+  sentence = text;
 }
 
 void Engine::TranslateWords(Str255& text, std::size_t srcMax, std::size_t dstMax) {
-  for (int i = 1; i <= kMaxWords; ++i) state_.words[i] = WordRecord{};
-  state_.outsideQuotes = true;
-
   std::string_view src = text.view();
   if (src.size() > srcMax) src = src.substr(0, srcMax);
-  std::string source(src);  // text is also the destination
-  AnalyseWords(source, srcMax);
-
-  if (state_.sentenceLen == 0) {
-    text.clear();
-    if (dstMax > 0) text.push_back(state_.endPunct);
-    return;
-  }
-
-  state_.outsideQuotes = true;
-  state_.verbPositions.clear();
-  PreFilterCategories();
-  Generate(text, dstMax);
+  std::string out;
+  TranslatePieces(std::string(src), out, false);
+  text = CutAtCharacter(out, dstMax);
 }
 
-void Engine::AnalyseWords(std::string_view text, std::size_t srcMax) {
-  if (lexicon_ == nullptr) return AnalyseUnknownWords(text);
+Engine::Translation Engine::TranslateText(std::string_view sentence) {
+  Translation t;
+  if (sentence.empty()) return t;
+  std::string work(sentence);
+  StripEnd(work);
+  t.failedPieces = TranslatePieces(work, t.text, true);
+  return t;
+}
+
+// Every piece of the text in turn. A piece a stage gives up on ends the
+// sentence (the exception goes on), or with keepGoing keeps its English.
+int Engine::TranslatePieces(std::string_view text, std::string& out, bool keepGoing) {
+  int failures = 0;
+  std::size_t pos = 0;
+  do {
+    const std::string_view rest = text.substr(pos);
+    piece_ = PieceSpan{pos, pos + WindowEnd(rest), true};
+    try {
+      TranslatePiece(rest, out);
+    } catch (const SentenceAbandoned&) {
+      if (!keepGoing) throw;
+      ++failures;
+      out += text.substr(piece_.begin, piece_.end - piece_.begin);
+    }
+    pos = piece_.end > pos ? piece_.end : text.size();
+  } while (pos < text.size() && !OnlySeparators(text.substr(pos)));
+  return failures;
+}
+
+// One piece: the words that fit the tables, through every stage. Returns
+// the bytes of text it covers.
+std::size_t Engine::TranslatePiece(std::string_view text, std::string& out) {
+  const std::size_t end = AnalysePiece(text);
+  state_.pieceContinues = !OnlySeparators(text.substr(end));
+  if (state_.sentenceLen == 0) {
+    if (!state_.pieceContinues) out += EmptySentenceText(state_.endPunct);
+  } else {
+    state_.outsideQuotes = true;
+    state_.verbPositions.clear();
+    PreFilterCategories();
+    RunWordRules();
+    state_.outsideQuotes = true;
+    parser_.ParseSentence();
+    std::string piece;
+    Generate(piece);
+    DropControlBytes(piece);
+    out += piece;
+  }
+  if (observer_) observer_(*this);
+  return end;
+}
+
+// The lexical stage over as much of text as one piece takes. When the text
+// holds more than the tables or a window, the piece ends at the last clause
+// boundary among the words taken, and the window is read again up to that
+// token (the page counters count its words once).
+std::size_t Engine::AnalysePiece(std::string_view text) {
+  std::size_t window = WindowEnd(text);
+  const PageCounters counted = counters_;
+  AnalyseWords(text.substr(0, window));
+  while (!extent_.complete || window < text.size()) {
+    const int tokens = PieceTokens(extent_);
+    if (tokens == 0) {
+      // Not even one token fits (a single token of more words than the
+      // table holds): the window is halved until one does.
+      if (window < 2) break;
+      window /= 2;
+      counters_ = counted;
+      AnalyseWords(text.substr(0, window));
+      continue;
+    }
+    if (tokens < extent_.tokens) {
+      counters_ = counted;
+      AnalyseWords(text.substr(0, window), tokens);
+    }
+    // Every token up to the piece's end was taken whole.
+    piece_.end = piece_.begin + extent_.end[static_cast<std::size_t>(extent_.tokens)];
+    piece_.whole = true;
+    return piece_.end - piece_.begin;
+  }
+  piece_.end = piece_.begin + window;
+  piece_.whole = extent_.complete;
+  return window;
+}
+
+void Engine::AnalyseWords(std::string_view text, int maxTokens) {
+  for (int i = 1; i <= kMaxWords; ++i) state_.words[static_cast<std::size_t>(i)] = WordRecord{};
+  state_.outsideQuotes = true;
+  if (lexicon_ == nullptr) return AnalyseUnknownWords(text, maxTokens);
   LexicalStage stage(*this, *lexicon_, scanner_);
-  stage.AnalyseSentence(text, srcMax);
+  stage.AnalyseSentence(text, text.size(), maxTokens);
+  extent_ = stage.Extent();
 }
 
 // The lexical stage without a lexicon: every token is an unknown word. The
 // scanner cuts the text into words, numbers and punctuation, and each
 // becomes a noun that is not in the lexicon, rendered as it stands.
-void Engine::AnalyseUnknownWords(std::string_view text) {
+void Engine::AnalyseUnknownWords(std::string_view text, int maxTokens) {
   state_.sentenceLen = 0;
   state_.senseCount = 0;
   state_.textPool.Clear();
+  extent_ = LexicalExtent{};
   static const SeparatorSet kSeparators = LexicalSeparators();
   scanner_.Init(text, kSeparators);
   Str255 token;
-  // The word table keeps one place free, as the lexical stage does: a
-  // sentence keeps at most 49 words.
-  while (state_.sentenceLen < kMaxWords - 1 && scanner_.NextToken(token)) {
-    PoolRef ref = state_.textPool.Add(token.view());
-    if (ref == kNoText) break;  // the pool is full: the rest is not translated
+  while (extent_.tokens < maxTokens && scanner_.NextToken(token)) {
+    // The word table keeps one place free, as the lexical stage does: a
+    // piece keeps at most 49 words.
+    const PoolRef ref = state_.sentenceLen < kMaxSentenceWords ? state_.textPool.Add(token.view()) : kNoText;
+    if (ref == kNoText) {
+      extent_.complete = false;
+      break;
+    }
     ++counters_.wordCount;
     if (badWordTest_ && badWordTest_(token.view())) ++counters_.badWordCount;
-    WordRecord& w = state_.words[++state_.sentenceLen];
+    WordRecord& w = state_.words[static_cast<std::size_t>(++state_.sentenceLen)];
     w.flags = wf::WF_NOTFOUND;
     w.catCount = 1;
     w.cats[1] = cat::kN;
     w.text = ref;
     w.baseText = ref;
+    extent_.Add(scanner_.Pos() - 1, IsPauseToken(token.view()), false);
   }
 }
 
@@ -134,33 +226,52 @@ void Engine::PreFilterCategories() {
     if (w.catCount == 1 && w.cats[1] == cat::kPrep && i > 1)
       KeepCategories(i - 1, MakeCategorySet(cat::kAdj, cat::kAdv, cat::kNum, cat::kN, cat::kPrep,
                                             cat::kPron, cat::kV));
-    if (MayBeVerb(i)) state_.verbPositions.push_back(static_cast<char>(i));
   }
+  FindPossibleVerbs();
 }
 
-// Generation of the unparsed sentence, word by word: a word of the lexicon
-// by the Chinese text of its first sense, a word that stands for a made-up
-// text (a wildcard phrase, a date, a compound) by that text, any other by
-// its own text; a space follows a letter or digit. Then the closing mark.
-void Engine::Generate(Str255& dst, std::size_t dstMax) {
-  std::string out;
+// The possible verbs are listed again after the word rules: a rule may make
+// a word a verb or no verb ("do not go"), or delete words, which moves the
+// positions after them. The parser asks the list whether a verb may follow.
+void Engine::FindPossibleVerbs() {
+  state_.verbPositions.clear();
+  for (int i = 1; i <= state_.sentenceLen; ++i)
+    if (MayBeVerb(i)) state_.verbPositions.push_back(static_cast<char>(i));
+}
+
+// The word rules run for every word of the lexicon, in order; a rule may
+// delete words, so the length is read afresh at every step.
+void Engine::RunWordRules() {
+  for (int i = 1; i <= state_.sentenceLen; ++i)
+    if ((state_.words[static_cast<std::size_t>(i)].flags & wf::WF_NOTFOUND) == 0) rules_.RunWordRules(i);
+  FindPossibleVerbs();
+}
+
+// The stand-in for Chinese generation, word by word in English order: a word
+// of the lexicon by the Chinese text of its first sense of the category the
+// chosen parse gave it, a word that stands for a made-up text (a wildcard
+// phrase, a date, a compound) by that text, any other by its own text; a
+// space follows a letter or digit. Then the closing mark.
+void Engine::Generate(std::string& out) {
+  const ParseBuffer& tree = parser_.Chosen();
   for (int i = 1; i <= state_.sentenceLen; ++i) {
     const WordRecord& w = state_.words[static_cast<std::size_t>(i)];
     std::string rendered;
     if ((w.flags & (wf::WF_NOTFOUND | wf::WF_MARKED)) != 0) {
       rendered = state_.textPool.Get(w.baseText);
+    } else if (const Sense* s = FindSense(state_, i, tree[i].category)) {
+      rendered = WithoutSlots(s->text);
     } else if (w.senseCount > 0 && state_.senseTable[w.firstSense] != nullptr) {
       rendered = WithoutSlots(state_.senseTable[w.firstSense]->text);
     }
     if (rendered.empty()) rendered = WordText(i);
     out += rendered;
     if (EndsInLetterOrDigit(rendered)) out += ' ';
-    if (out.size() > dstMax) break;
   }
+  // A piece that the sentence goes on after has no closing mark yet.
+  if (state_.pieceContinues) return;
   out += ChineseEndPunct(state_.endPunct);
   if (state_.quoteClosed) out += '"';
-  if (out.size() > dstMax) out.resize(dstMax);
-  dst = out;
 }
 
 }  // namespace wb

@@ -22,19 +22,6 @@ bool IsSentenceBreak(unsigned char c) {
   }
 }
 
-// Where to cut a text that is too long for the sentence buffer: after the
-// last blank that fits, else at 255 bytes without splitting a double-byte
-// character.
-std::size_t PieceEnd(std::string_view text) {
-  if (text.size() <= 255) return text.size();
-  for (std::size_t i = 255; i > 0; --i)
-    if (IsBlankOrControl(static_cast<unsigned char>(text[i - 1]))) return i;
-  if (static_cast<unsigned char>(text[254]) < 0x80) return 255;
-  std::size_t runStart = 254;
-  while (runStart > 0 && static_cast<unsigned char>(text[runStart - 1]) >= 0x80) --runStart;
-  return (255 - runStart) % 2 == 1 ? 254 : 255;
-}
-
 }  // namespace
 
 // A page may hold a bare "<" in its text ("a < b"), which browsers show as
@@ -97,15 +84,18 @@ void SentenceTranslator::TranslateCurrentSentence() {
 }
 
 std::string SentenceTranslator::TranslateLong(std::string_view text) {
-  std::string out;
-  while (!text.empty()) {
-    std::size_t n = PieceEnd(text);
-    CurrentSentence = text.substr(0, n);
-    TranslateCurrentSentence();
-    out += CurrentSentence.view();
-    text.remove_prefix(n);
+  try {
+    Engine::Translation t = engine_.TranslateText(text);
+    if (t.failedPieces > 0) {
+      failures_ += t.failedPieces;
+      if (errorSound_) errorSound_();
+    }
+    return std::move(t.text);
+  } catch (const std::exception&) {
+    ++failures_;
+    if (errorSound_) errorSound_();
+    return std::string(text);
   }
-  return out;
 }
 
 // ---- the filter ----------------------------------------------------------

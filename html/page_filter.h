@@ -65,8 +65,9 @@ class SentenceTranslator {
   Str255 CurrentSentence;
   void TranslateCurrentSentence();
 
-  // Translates text of any length: pieces of at most 255 bytes, cut after a
-  // blank where there is one, each through the sentence buffer.
+  // Translates a sentence of any length. The engine takes one longer than
+  // its tables in pieces, so no word is lost; a piece it gives up on keeps
+  // its English and counts as a failure (with the error sound).
   std::string TranslateLong(std::string_view text);
 
   Engine& EngineInUse() { return engine_; }

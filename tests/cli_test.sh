@@ -139,5 +139,72 @@ check "foreign text kept" contains "$work/fr.out" "<p>Caf&eacute; cr&egrave;me.<
 "$bin" page "$work/fr.html" -o "$work/fr.gbk" --encoding gbk
 check "foreign text decoded for GB" bash -c "grep -q \$'<p>Caf\xe9 cr' '$work/fr.gbk'"
 
+# Sentences longer than the word table (49 words) are translated in pieces:
+# no word is lost in sentence, text or page.
+long=$(seq -f 'w%g' 0 199 | tr '\n' ' ')
+has_every_word() {  # has_every_word FILE COUNT
+  local i
+  for i in $(seq 0 $(($2 - 1))); do grep -qw "w$i" "$1" || { echo "w$i lost" >&2; return 1; }; done
+}
+for n in 60 200; do
+  "$bin" sentence "$(seq -f 'w%g' 0 $((n - 1)) | tr '\n' ' ')." >"$work/long.out"
+  check "sentence of $n words keeps them all" has_every_word "$work/long.out" "$n"
+done
+printf '%s.\n' "$long" | "$bin" text >"$work/long.out"
+check "text keeps every word" has_every_word "$work/long.out" 200
+printf '<p>%s.</p>' "$long" >"$work/long.html"
+"$bin" page "$work/long.html" -o "$work/long.out" 2>/dev/null
+check "page keeps every word" has_every_word "$work/long.out" 200
+
+# The run-of-dots mark is written as text, never as the control byte that
+# stands for it inside the engine; so are runs of 256 and more dots.
+no_control_bytes() { ! LC_ALL=C grep -q $'[\x01-\x08\x0b\x0c\x0e-\x1f]' "$@"; }
+out=$("$bin" sentence "..." "Zorblax...")
+check "dots alone" status_is "$out" "......
+Zorblax ......"
+printf '<ul><li>\xe2\x80\xa6</li><li>%s</li></ul>' "$(printf '%300s' | tr ' ' .)" >"$work/dots.html"
+"$bin" page "$work/dots.html" -o "$work/dots.out"
+check "dots in a page" contains "$work/dots.out" "<li>......</li><li>......</li>"
+check "no control byte in a page" no_control_bytes "$work/dots.out"
+printf 'a\x01b c\x1f.\n' | "$bin" sentence >"$work/ctl.out"
+check "no control byte from the input" no_control_bytes "$work/ctl.out"
+# No control byte in any output of the development sets or the golden pages.
+eval_dir="${WB_EVAL_DIR:-}"
+for up in .. ../.. ../../..; do
+  [ -z "$eval_dir" ] && [ -d "$src/$up/shared/eval" ] && eval_dir="$src/$up/shared/eval"
+done
+if [ -n "$eval_dir" ] && ls "$eval_dir"/*-dev.en.txt >/dev/null 2>&1; then
+  for f in "$eval_dir"/*-dev.en.txt; do
+    "$bin" sentence <"$f" >"$work/dev.out"
+    check "no control byte: $(basename "$f")" no_control_bytes "$work/dev.out"
+    check "one line per sentence: $(basename "$f")" status_is "$(wc -l <"$work/dev.out")" "$(wc -l <"$f")"
+  done
+else
+  echo "development sets not found (set WB_EVAL_DIR): their control-byte check skipped"
+fi
+check "no control byte in the golden pages" no_control_bytes "$src"/golden/*.expected
+
+# The parse: columns under a header, every kept parse, the tree.
+"$bin" parse "Zorblax frobnitz." >"$work/parse.out"
+check "parse header" status_is "$(head -1 "$work/parse.out")" "$(printf 'pos\tword\tcategory\thead\trelation\tmarks')"
+check "parse rows" status_is "$(wc -l <"$work/parse.out" | tr -d ' ')" 3
+check "parse columns" status_is "$(sed -n 2p "$work/parse.out" | awk -F'\t' '{print NF}')" 6
+"$bin" parse --all "Zorblax frobnitz." >"$work/parse.out"
+check "parse --all" contains "$work/parse.out" "# parse 1: score "
+check "parse --all chosen" contains "$work/parse.out" "(chosen)"
+"$bin" parse --tree "Zorblax frobnitz." >"$work/parse.out"
+check "parse --tree" bash -c "grep -q '^[0-9]' '$work/parse.out' && ! grep -q '^pos' '$work/parse.out'"
+printf 'Zorblax.\nFrobnitz!\n' | "$bin" parse >"$work/parse.out"
+check "parse standard input" status_is "$(grep -c '^pos' "$work/parse.out")" 2
+"$bin" parse "$long" >"$work/parse.out"
+check "parse in pieces" contains "$work/parse.out" "# piece 5"
+check "parse of every word" status_is "$(grep -c '^[0-9]' "$work/parse.out")" 200
+"$bin" parse --frobnicate >/dev/null 2>&1; check "parse unknown option" status_is $? 2
+"$bin" parse --help >"$work/help"; check "parse help" contains "$work/help" "usage: wenb97 parse"
+mkdir -p "$work/nolex"
+WENB97_DATA_DIR="$work/nolex" "$bin" parse x >/dev/null 2>"$work/err"; s=$?
+check "parse without lexicon" status_is $s 5
+check "parse names the lexicon" contains "$work/err" "LEXICON.MTX"
+
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace wb {
 namespace {
@@ -58,22 +60,74 @@ TEST_F(Entry, SentencesWithoutWords) {
   EXPECT_EQ(Translate(""), "");
   EXPECT_EQ(Translate("    "), " ");
   EXPECT_EQ(Translate("?"), "?");
-  EXPECT_EQ(Translate("..."), std::string(1, kEndPunctDots));
+  // A run of full stops alone is the dots mark, written as text: the mark
+  // that stands for it inside the engine is a control byte.
+  EXPECT_EQ(Translate("..."), "......");
+  EXPECT_EQ(engine.TranslateText(std::string(300, '.')).text, "......");
   EXPECT_EQ(Translate("\""), " ");
 }
 
-TEST_F(Entry, WordTableLimits) {
-  std::string many;
-  for (int i = 0; i < 60; ++i) many += "w ";
-  Translate(many);
-  EXPECT_EQ(engine.State().sentenceLen, 49);
-  // The text pool holds 1024 bytes of word text.
+// The words w0, w1, ... wN-1 separated by blanks.
+std::string Numbered(int n, std::string_view sep = " ") {
+  std::string s;
+  for (int i = 0; i < n; ++i) s += (i ? std::string(sep) : std::string()) + "w" + std::to_string(i);
+  return s;
+}
+
+// Every word of the input is in the output, in order.
+void ExpectEveryWord(const std::string& out, int n) {
+  std::size_t at = 0;
+  for (int i = 0; i < n; ++i) {
+    const std::string w = "w" + std::to_string(i) + " ";
+    const std::size_t found = out.find(w, at);
+    ASSERT_NE(found, std::string::npos) << w << " lost in: " << out;
+    at = found + w.size();
+  }
+}
+
+TEST_F(Entry, LongSentencesLoseNoWord) {
+  // More words than the table holds: translated in pieces, every word kept,
+  // the closing mark once at the end.
+  for (int n : {49, 50, 60, 100, 200}) {
+    const Engine::Translation t = engine.TranslateText(Numbered(n) + ".");
+    ExpectEveryWord(t.text, n);
+    EXPECT_EQ(t.text.find(kStop), t.text.size() - 2) << n;
+    EXPECT_EQ(t.failedPieces, 0);
+  }
+  // The design's entry keeps 255 bytes in and out.
+  EXPECT_EQ(Translate(Numbered(60) + ".").size(), Numbered(60).size() + 3);
+  // The text pool holds 1024 bytes of word text; a piece reads 255 bytes.
   std::string big;
   for (int i = 0; i < 6; ++i) big += std::string(200, 'a') + " ";
-  Str255 buf(big);
-  engine.TranslateWords(buf, 255, 255);
-  EXPECT_EQ(engine.State().sentenceLen, 2);  // the input itself stops at 255 bytes
+  const Engine::Translation t = engine.TranslateText(big);
+  EXPECT_EQ(t.text, big + " ");  // six words, each with its blank, and the blank mark
   EXPECT_LE(engine.State().textPool.Used(), kTextPoolSize);
+}
+
+TEST_F(Entry, PiecesEndAtClauseBoundaries) {
+  std::vector<std::string> lastWords;
+  engine.SetPieceObserver([&](const Engine& e) {
+    lastWords.emplace_back(e.State().textPool.Get(e.State().words[e.State().sentenceLen].text));
+  });
+  // A comma within the limit: the first piece ends with it.
+  engine.TranslateText(Numbered(30) + " , " + Numbered(40) + ".");
+  EXPECT_EQ(lastWords, (std::vector<std::string>{",", "w39"}));
+  // Without a boundary the piece ends at the limit, 49 words.
+  lastWords.clear();
+  engine.TranslateText(Numbered(70));
+  EXPECT_EQ(lastWords, (std::vector<std::string>{"w48", "w69"}));
+  // A long token that no blank divides is cut between characters.
+  lastWords.clear();
+  const Engine::Translation t = engine.TranslateText(std::string(600, 'x'));
+  EXPECT_EQ(lastWords.size(), 3u);
+  EXPECT_EQ(std::count(t.text.begin(), t.text.end(), 'x'), 600);
+}
+
+TEST_F(Entry, OutputHoldsNoControlBytes) {
+  for (std::string_view s : {std::string_view("a\x01b c\x1F."), std::string_view("\x01"), std::string_view("x \x7F y")}) {
+    const std::string out = engine.TranslateText(s).text;
+    for (char c : out) EXPECT_FALSE(static_cast<unsigned char>(c) < 0x20) << "in the translation of " << s;
+  }
 }
 
 TEST_F(Entry, OutputIsCutToItsMaximum) {

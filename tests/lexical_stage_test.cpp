@@ -211,29 +211,46 @@ TEST_F(Stage, SpecialWordHandlers) {
 }
 
 TEST_F(Stage, SentenceKeepsFortyNineWords) {
+  // The stage itself keeps 49 words and says where it stopped; the engine
+  // goes on with the rest in a further piece.
   std::string many;
   for (int i = 0; i < 60; ++i) many += "cat ";
+  Scanner scanner;
+  LexicalStage stage(engine, fixture::FixtureLexicon(), scanner);
   engine.Counters() = PageCounters{};
-  Translate(many);
+  stage.AnalyseSentence(many, many.size());
   EXPECT_EQ(Len(), 49);
-  // The token that found the table full is counted, the rest never read.
-  EXPECT_EQ(engine.Counters().wordCount, 50);
+  EXPECT_FALSE(stage.Extent().complete);
+  EXPECT_EQ(stage.Extent().tokens, 49);
+  EXPECT_EQ(stage.Extent().end[49], 49u * 4 - 1);  // just after the 49th "cat"
+  // Only the tokens taken count: the rest are read with the next piece.
+  EXPECT_EQ(engine.Counters().wordCount, 49);
 
-  // Exactly fifty tokens keep forty-nine words too.
-  std::string fifty;
-  for (int i = 0; i < 50; ++i) fifty += "a ";
-  Translate(fifty);
-  EXPECT_EQ(Len(), 49);
-
-  // Handlers that split one token never push past the limit.
+  // Handlers that split one token never push past the limit: a token that
+  // does not fit whole is left for the next piece.
   std::string split;
   for (int i = 0; i < 48; ++i) split += "a ";
-  Translate(split + "1,a");
+  stage.AnalyseSentence(split + "1,a", 255);
+  EXPECT_EQ(Len(), 48);
+  EXPECT_EQ(stage.Extent().tokens, 48);
+  stage.AnalyseSentence(split + "don't", 255);
+  EXPECT_EQ(Len(), 48);
+  std::string fits;
+  for (int i = 0; i < 47; ++i) fits += "a ";
+  stage.AnalyseSentence(fits + "don't", 255);
   EXPECT_EQ(Len(), 49);
-  EXPECT_EQ(Surface(49), "1");  // the comma and what follows find no room
-  Translate(split + "don't");
-  EXPECT_EQ(Len(), 49);
-  EXPECT_EQ(Lex(49), "do");
+  EXPECT_TRUE(stage.Extent().complete);
+  EXPECT_EQ(Lex(49), "not");
+}
+
+TEST_F(Stage, LongSentencesGoOnInPieces) {
+  std::vector<int> lengths;
+  engine.SetPieceObserver([&](const Engine& e) { lengths.push_back(e.State().sentenceLen); });
+  std::string split;
+  for (int i = 0; i < 48; ++i) split += "cat ";
+  Engine::Translation t = engine.TranslateText(split + "don't go");
+  EXPECT_EQ(lengths, (std::vector<int>{48, 3}));
+  EXPECT_EQ(t.failedPieces, 0);
 }
 
 TEST_F(Stage, TextPoolCutsBeforeTheWordThatOverflows) {

@@ -74,17 +74,18 @@ FormCheck CheckForm(WordFlags flags, Category c) {
 LexicalStage::LexicalStage(SentenceContext& engine, const Lexicon& lexicon, Scanner& scanner)
     : engine_(engine), lexicon_(lexicon), scanner_(scanner), state_(engine.State()) {}
 
-void LexicalStage::AnalyseSentence(std::string_view text, std::size_t maxLength) {
+void LexicalStage::AnalyseSentence(std::string_view text, std::size_t maxLength, int maxTokens) {
   if (text.size() > maxLength) text = text.substr(0, maxLength);
   state_.sentenceLen = 0;
   state_.senseCount = 0;
   state_.textPool.Clear();
   rawCount_ = 0;
+  extent_ = LexicalExtent{};
 
   static const SeparatorSet kSeparators = LexicalSeparators();
   scanner_.Init(text, kSeparators);
   Str255 token;
-  while (scanner_.NextToken(token))
+  while (extent_.tokens < maxTokens && scanner_.NextToken(token))
     if (!ReadToken(token)) break;
 
   state_.sentenceLen = 0;
@@ -92,12 +93,33 @@ void LexicalStage::AnalyseSentence(std::string_view text, std::size_t maxLength)
   for (int i = 1; i <= rawCount_; ++i) ExpandRawWord(i);
 }
 
+bool IsPauseToken(std::string_view token) { return token == "," || token == ";" || token == ":"; }
+
 // One token of the first pass; false when a limit ends the sentence here.
+// A token that does not fit whole (a contraction or compound whose words
+// fill the table) is taken back: it begins the next piece of the sentence.
 bool LexicalStage::ReadToken(const Str255& token) {
   const std::string_view t = token.view();
-  // Every token counts for the page, also the ones the limits cut off.
+  const int before = rawCount_;
+  cut_ = false;
+  if (!TakeToken(t) || cut_) {
+    rawCount_ = before;
+    extent_.complete = false;
+    return false;
+  }
   ++engine_.Counters().wordCount;
   if (engine_.IsBadWord(t)) ++engine_.Counters().badWordCount;
+  const WordRecord& first = raw_[static_cast<std::size_t>(before + 1)];
+  bool conjunction = false;
+  if ((first.flags & wf::WF_NOTFOUND) == 0 && first.entry != nullptr && !first.entry->senses.empty()) {
+    const Category c = first.entry->senses.front().category;
+    conjunction = c == cat::kAnd || c == cat::kConj;
+  }
+  extent_.Add(scanner_.Pos() - 1, IsPauseToken(t), conjunction);
+  return true;
+}
+
+bool LexicalStage::TakeToken(std::string_view t) {
   if (rawCount_ >= kMaxSentenceWords) return false;
   if (t.size() + state_.textPool.Used() + 1 > kTextPoolSize) return false;
 
@@ -166,17 +188,6 @@ void LexicalStage::ExpandEntry(int& rawIndex, const LexEntry& entry, WordFlags f
   ExpandEntryAt(rawIndex, entry, flags, 0);
 }
 
-void LexicalStage::AddSense(WordRecord& w, const Sense& s, Category c) {
-  if (!HasCat(w, c)) {
-    if (w.catCount >= kMaxCats) engine_.InternalError("cats overflow");
-    w.cats[++w.catCount] = c;
-  }
-  if (state_.senseCount >= kMaxSenses || w.senseCount == 255) engine_.InternalError("senses too small");
-  if (w.senseCount == 0) w.firstSense = static_cast<std::uint8_t>(state_.senseCount);
-  ++w.senseCount;
-  state_.senseTable[static_cast<std::size_t>(state_.senseCount++)] = &s;
-}
-
 void LexicalStage::ExpandEntryAt(int& rawIndex, const LexEntry& entry, WordFlags flags, int depth) {
   const LexEntry* e = &entry;
   bool marked = false;
@@ -206,7 +217,7 @@ void LexicalStage::ExpandEntryAt(int& rawIndex, const LexEntry& entry, WordFlags
     const FormCheck form = CheckForm(flags, c);
     if (!form.accepted) continue;
     WordRecord& w = word();
-    AddSense(w, s, c);
+    engine_.AddSense(w, s, c);
     if (form.flags == 0 && IsVerbCategory(c)) {
       w.flags |= wf::WF_VERB;
       if ((e->SecondFlags() & ef2::kBaseIsPast) != 0) w.flags |= wf::ED;

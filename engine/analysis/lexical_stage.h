@@ -58,15 +58,45 @@ struct PhraseMatch {
   bool starBefore = false;
 };
 
+// How far the lexical stage got in its text. A sentence with more words
+// than the table holds goes on in a further piece; this says where the
+// tokens taken end, so that the piece can end at a clause boundary.
+struct LexicalExtent {
+  bool complete = true;  // every token of the text was taken whole
+  int tokens = 0;        // the tokens taken
+  // For token k (1-based): the offset in the text just after it; whether it
+  // is a pause mark (a comma, semicolon or colon); whether it is a
+  // conjunction, before which a clause begins.
+  std::array<std::size_t, kMaxWords + 1> end{};
+  std::array<bool, kMaxWords + 1> pause{};
+  std::array<bool, kMaxWords + 1> conjunction{};
+
+  // Records one token taken whole.
+  void Add(std::size_t after, bool isPause, bool isConjunction) {
+    if (tokens >= kMaxWords) return;
+    ++tokens;
+    end[static_cast<std::size_t>(tokens)] = after;
+    pause[static_cast<std::size_t>(tokens)] = isPause;
+    conjunction[static_cast<std::size_t>(tokens)] = isConjunction;
+  }
+};
+
+// Whether a token is a pause mark at which a sentence may be cut.
+bool IsPauseToken(std::string_view token);
+
 class LexicalStage {
  public:
   LexicalStage(SentenceContext& engine, const Lexicon& lexicon, Scanner& scanner);
 
   // Scans text (at most maxLength bytes of it), looks up every token and
-  // fills the engine's word table, sense table and text pool. Limits end the
-  // sentence early without a message; lexicon faults abandon the sentence
-  // through the engine's message routines.
-  void AnalyseSentence(std::string_view text, std::size_t maxLength);
+  // fills the engine's word table, sense table and text pool. The limits of
+  // the tables end the sentence early, before the token that does not fit
+  // whole (Extent() says where); lexicon faults abandon the sentence through
+  // the engine's message routines. Every token taken counts for the page.
+  // With maxTokens, reading stops after that many tokens (the piece of a
+  // long sentence that ends there), which leaves the extent complete.
+  void AnalyseSentence(std::string_view text, std::size_t maxLength, int maxTokens = kMaxWords);
+  const LexicalExtent& Extent() const { return extent_; }
 
   // Expands one looked-up word into the word at the current end of the
   // sentence. rawIndex may advance when a phrase takes following words.
@@ -97,8 +127,8 @@ class LexicalStage {
 
   // ---- first pass (lexical_stage.cpp)
   bool ReadToken(const Str255& token);
+  bool TakeToken(std::string_view t);
   void ExpandRawWord(int& rawIndex);
-  void AddSense(WordRecord& w, const Sense& s, Category c);
   void ExpandEntryAt(int& rawIndex, const LexEntry& entry, WordFlags flags, int depth);
 
   // ---- raw words and token handlers (morphology.cpp)
@@ -143,6 +173,10 @@ class LexicalStage {
   // The form flags each sentence word was expanded with, before any verb
   // flags were added: a fixed phrase may take the form of its first word.
   std::array<WordFlags, kMaxWords + 1> formAt_{};
+  LexicalExtent extent_;
+  // A word of the token in hand found the table full: the token did not fit
+  // whole.
+  bool cut_ = false;
 };
 
 }  // namespace wb

@@ -297,9 +297,11 @@ void LexicalStage::GuessWord(std::string_view t) {
 }
 
 bool LexicalStage::AddRawWord(std::string_view text) {
-  if (rawCount_ >= kMaxSentenceWords) return false;
-  const PoolRef ref = Store(text);
-  if (ref == kNoText) return false;
+  const PoolRef ref = rawCount_ < kMaxSentenceWords ? Store(text) : kNoText;
+  if (ref == kNoText) {
+    cut_ = true;
+    return false;
+  }
   ++rawCount_;
   WordRecord& w = Current();
   w = WordRecord{};
@@ -326,7 +328,10 @@ void LexicalStage::ExpandContraction() {
     const std::string_view word = std::string_view(list).substr(p, end - p);
     p = end + 1;
     if (word.empty()) continue;
-    if (rawCount_ >= kMaxSentenceWords) break;  // the rest of the list is dropped
+    if (rawCount_ >= kMaxSentenceWords) {
+      cut_ = true;  // the token goes on in the next piece
+      break;
+    }
     const Lexicon::WordLookup r = lexicon_.LookupWord(word);
     if (!r.found) engine_.InternalError("bad contraction: <" + std::string(word) + "> not exist");
     ++rawCount_;

@@ -97,8 +97,14 @@ struct SentenceState {
   bool quoteClosed = false;
   bool outsideQuotes = true;
   ShortString<50> verbPositions;
+  // The sentence goes on in a further piece (it holds more words than the
+  // table): generation writes no closing mark for this one.
+  bool pieceContinues = false;
 };
 
 constexpr char kEndPunctDots = 1;
+
+// Semantic class 5: what a pronoun stands for wherever classes are tested.
+constexpr int kPronounClass = 5;
 
 }  // namespace wb

@@ -57,12 +57,40 @@ void SentenceContext::DropCategory(int pos, Category c) {
   }
 }
 
-bool SentenceContext::MayBeVerb(int pos) const {
+bool SentenceContext::MayBeVerb(int pos) const { return HasCategory(pos, cat::kBe) || HasCategory(pos, cat::kV); }
+
+bool SentenceContext::HasCategory(int pos, Category c) const {
   if (pos < 1 || pos > state_.sentenceLen) return false;
-  const WordRecord& w = state_.words[pos];
-  for (int k = 1; k <= w.catCount; ++k)
-    if (w.cats[k] == cat::kBe || w.cats[k] == cat::kV) return true;
+  const WordRecord& w = state_.words[static_cast<std::size_t>(pos)];
+  for (int k = 1; k <= w.catCount && k <= kMaxCats; ++k)
+    if (w.cats[static_cast<std::size_t>(k)] == c) return true;
   return false;
+}
+
+bool SentenceContext::WordHasClass(int pos, int semanticClass) const {
+  if (pos < 1 || pos > state_.sentenceLen) return false;
+  const WordRecord& w = state_.words[static_cast<std::size_t>(pos)];
+  if ((w.flags & wf::WF_NOTFOUND) != 0 || w.entry == nullptr) return semanticClass == 0;
+  for (const Sense& s : w.entry->senses) {
+    if (s.category == cat::kPron) return semanticClass == kPronounClass;
+    if (const NounFields* n = s.Noun(); n != nullptr && s.category == cat::kN)
+      for (std::uint8_t c : n->classes)
+        if (c == semanticClass) return true;
+  }
+  return false;
+}
+
+void SentenceContext::AddSense(WordRecord& w, const Sense& s, Category c) {
+  bool listed = false;
+  for (int k = 1; k <= w.catCount && k <= kMaxCats; ++k) listed = listed || w.cats[static_cast<std::size_t>(k)] == c;
+  if (!listed) {
+    if (w.catCount >= kMaxCats) InternalError("cats overflow");
+    w.cats[++w.catCount] = c;
+  }
+  if (state_.senseCount >= kMaxSenses || w.senseCount == 255) InternalError("senses too small");
+  if (w.senseCount == 0) w.firstSense = static_cast<std::uint8_t>(state_.senseCount);
+  ++w.senseCount;
+  state_.senseTable[static_cast<std::size_t>(state_.senseCount++)] = &s;
 }
 
 }  // namespace wb

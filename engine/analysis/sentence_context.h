@@ -48,6 +48,16 @@ class SentenceContext {
   // Removes every candidate category equal to c (the word may end with none).
   void DropCategory(int pos, Category c);
   bool MayBeVerb(int pos) const;
+  // Whether the word at pos lists category c among its candidates.
+  bool HasCategory(int pos, Category c) const;
+  // Gives word w the sense s of category c: the category joins its
+  // candidates and the sense the sense table. A ninth category or a full
+  // sense table abandons the sentence.
+  void AddSense(WordRecord& w, const Sense& s, Category c);
+  // Whether the word at pos has a semantic class: a word not in the lexicon
+  // has class 0 only; otherwise the classes of its entry's noun senses count,
+  // up to its first pronoun sense, which stands for class 5 alone.
+  bool WordHasClass(int pos, int semanticClass) const;
 
   // The text of a word as rules and diagnostics see it: the headword of its
   // entry, or its base text when it is not in the lexicon.

@@ -52,6 +52,9 @@ constexpr std::uint16_t kVerbBound = 0x0080;
 constexpr std::uint16_t kPredicative = 0x0200;
 // Never modifies an adjective.
 constexpr std::uint16_t kNotBeforeAdjective = 0x2000;
+// Never modifies a verb or "be": a degree word for adjectives and adverbs
+// only ("very", and "this" and "that" in "this big").
+constexpr std::uint16_t kNotVerbModifier = 0x0008;
 }  // namespace adv_flag
 
 // Prepositions: the flag byte.

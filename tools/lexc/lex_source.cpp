@@ -34,6 +34,7 @@ constexpr FlagName kAdverbNames[] = {
     {"verb-bound", adv_flag::kVerbBound, adv_flag::kVerbBound},
     {"predicative", adv_flag::kPredicative, adv_flag::kPredicative},
     {"not-before-adj", adv_flag::kNotBeforeAdjective, adv_flag::kNotBeforeAdjective},
+    {"not-verb-modifier", adv_flag::kNotVerbModifier, adv_flag::kNotVerbModifier},
 };
 constexpr FlagName kPrepositionNames[] = {
     {"before-verb", prep_flag::kBeforeVerb, prep_flag::kBeforeVerb},

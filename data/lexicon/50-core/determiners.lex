@@ -16,7 +16,7 @@ entry an
 entry this
   det "这" flags=with-classifier second=exclusive
   pron "这" flags=subject|object
-  adv "这么"
+  adv "这么" flags=not-verb-modifier
 
 entry these
   det "这些" second=exclusive
@@ -143,6 +143,7 @@ entry other
 
 entry others
   pron "其他人" flags=subject|object
+  n "其他人" codes=C classes=human
 
 entry own
   det "自己的"

@@ -1104,7 +1104,7 @@ entry due
   adj "到期"
 
 entry very
-  adv "非常"
+  adv "非常" flags=not-verb-modifier
 
 entry really
   adv "真的" flags=mid-position
@@ -1156,8 +1156,8 @@ entry together
   phrase "together with"
 
 entry please
-  adv "请"
-  v "使o高兴" codes=t1
+  adv "请" flags=mid-position
+  v "使\o高兴" codes=t1
 
 entry yes
   intj "是的"

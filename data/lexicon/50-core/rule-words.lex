@@ -23,7 +23,7 @@ entry that
   that ""
   det "那" flags=with-classifier second=exclusive
   pron "那" flags=subject|object
-  adv "那么"
+  adv "那么" flags=not-verb-modifier
   phrase "so that"
 
 entry there
@@ -58,7 +58,7 @@ entry and
   and "和"
 
 entry not
-  adv "不" flags=mid-position|verb-bound|not-before-adj
+  adv "不" flags=mid-position|not-before-adj
   phrase "not only"
   phrase "not yet"
 
@@ -174,8 +174,8 @@ entry well
   phrase "as well"
 
 entry more
-  adv "更"
   det "更多的"
+  adv "更"
   adj "更多"
   n "更多" codes=U classes=quantity
   pron "更多" flags=subject|object
