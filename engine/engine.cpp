@@ -6,6 +6,7 @@
 #include "engine/analysis/lexicon.h"
 #include "engine/analysis/morphology.h"
 #include "engine/analysis/scanner.h"
+#include "engine/parse/word_queries.h"
 
 namespace wb {
 
@@ -39,7 +40,7 @@ std::string_view ChineseEndPunct(char endPunct) {
   return {};
 }
 
-Engine::Engine(const Lexicon* lexicon) : SentenceContext(lexicon), rules_(*this, lexicon) {}
+Engine::Engine(const Lexicon* lexicon) : SentenceContext(lexicon), rules_(*this, lexicon), parser_(*this) {}
 
 void Engine::TranslateSentence(Str255& sentence) {
   Str255 work = sentence;
@@ -86,6 +87,8 @@ void Engine::TranslateWords(Str255& text, std::size_t srcMax, std::size_t dstMax
   state_.verbPositions.clear();
   PreFilterCategories();
   RunWordRules();
+  state_.outsideQuotes = true;
+  parser_.ParseSentence();
   Generate(text, dstMax);
 }
 
@@ -156,17 +159,21 @@ void Engine::RunWordRules() {
   FindPossibleVerbs();
 }
 
-// Generation of the unparsed sentence, word by word: a word of the lexicon
-// by the Chinese text of its first sense, a word that stands for a made-up
-// text (a wildcard phrase, a date, a compound) by that text, any other by
-// its own text; a space follows a letter or digit. Then the closing mark.
+// The stand-in for Chinese generation, word by word in English order: a word
+// of the lexicon by the Chinese text of its first sense of the category the
+// chosen parse gave it, a word that stands for a made-up text (a wildcard
+// phrase, a date, a compound) by that text, any other by its own text; a
+// space follows a letter or digit. Then the closing mark.
 void Engine::Generate(Str255& dst, std::size_t dstMax) {
   std::string out;
+  const ParseBuffer& tree = parser_.Chosen();
   for (int i = 1; i <= state_.sentenceLen; ++i) {
     const WordRecord& w = state_.words[static_cast<std::size_t>(i)];
     std::string rendered;
     if ((w.flags & (wf::WF_NOTFOUND | wf::WF_MARKED)) != 0) {
       rendered = state_.textPool.Get(w.baseText);
+    } else if (const Sense* s = FindSense(state_, i, tree[i].category)) {
+      rendered = WithoutSlots(s->text);
     } else if (w.senseCount > 0 && state_.senseTable[w.firstSense] != nullptr) {
       rendered = WithoutSlots(state_.senseTable[w.firstSense]->text);
     }

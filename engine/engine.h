@@ -12,6 +12,7 @@
 #include "engine/analysis/sentence_context.h"
 #include "engine/analysis/short_string.h"
 #include "engine/analysis/word_rules.h"
+#include "engine/parse/parser.h"
 
 namespace wb {
 
@@ -28,6 +29,10 @@ class Engine : public SentenceContext {
   // dstMax bound the source and the result (255 from the entry).
   void TranslateWords(Str255& text, std::size_t srcMax, std::size_t dstMax);
 
+  // The parse of the last sentence: its chosen tree over all its words and
+  // the fragments with their kept parses.
+  const Parser& Parse() const { return parser_; }
+
  private:
   void AnalyseWords(std::string_view text, std::size_t srcMax);
   void AnalyseUnknownWords(std::string_view text);
@@ -38,6 +43,7 @@ class Engine : public SentenceContext {
 
   Scanner scanner_;
   WordRules rules_;
+  Parser parser_;
 };
 
 // The Chinese text of a sentence's closing mark, as the generator appends it.

@@ -139,6 +139,9 @@ entry quickly
   adv "kuai"
 entry quite
   adv "xiangdang"
+entry most
+  adv "zui"
+  phrase "the most"
 entry "the most"
   flags fixed-phrase
   adv "zui"
@@ -155,6 +158,8 @@ entry "\""
   "\"" "\""
 entry ?
   ? "wenhao"
+entry $s
+  's "de"
 
 # ---- numbers, nouns, adjectives, verbs
 entry one
@@ -228,3 +233,10 @@ entry fish
   v "diaoyu" codes=i0
 entry swim
   v "youyong" codes=i0
+entry look
+  v "kan" codes=i0
+entry after
+  prep "zhihou" flags=before-verb
+  phrase "look after"
+entry "look after"
+  v "zhaogu" codes=t1

@@ -58,7 +58,7 @@ entry and
   and "ºÍ"
 
 entry not
-  adv "²»" flags=mid-position|verb-bound|not-before-adj
+  adv "²»" flags=mid-position|not-before-adj
   phrase "not only"
   phrase "not yet"
 
