@@ -12,6 +12,8 @@
 #include "engine/analysis/sentence_context.h"
 #include "engine/analysis/short_string.h"
 #include "engine/analysis/word_rules.h"
+#include "engine/generate/generation_memory.h"
+#include "engine/generate/generator.h"
 #include "engine/parse/parser.h"
 
 namespace wb {
@@ -33,6 +35,12 @@ class Engine : public SentenceContext {
   // the fragments with their kept parses.
   const Parser& Parse() const { return parser_; }
 
+  // What generation carries from sentence to sentence: the topic and the
+  // recent words. A new page or text may start afresh with Clear().
+  GenerationMemory& Memory() { return memory_; }
+  // The generator of the last sentence (which words it accounted for).
+  const Generator& LastGeneration() const { return generator_; }
+
  private:
   void AnalyseWords(std::string_view text, std::size_t srcMax);
   void AnalyseUnknownWords(std::string_view text);
@@ -44,9 +52,9 @@ class Engine : public SentenceContext {
   Scanner scanner_;
   WordRules rules_;
   Parser parser_;
+  GenerationMemory memory_;
+  Generator generator_;
+  ParseBuffer generated_{};  // the chosen tree as generation repaired it
 };
-
-// The Chinese text of a sentence's closing mark, as the generator appends it.
-std::string_view ChineseEndPunct(char endPunct);
 
 }  // namespace wb
