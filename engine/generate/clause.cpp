@@ -41,7 +41,7 @@ bool IsStateVerb(std::string_view w) {
       "be",   "know",   "like",   "love",  "hate",    "want",   "need",  "think", "believe", "hope",
       "wish", "seem",   "mean",   "own",   "prefer",  "understand", "remember", "feel", "sound", "look",
       "have", "belong", "contain", "cost", "deserve", "doubt",  "expect", "matter", "suppose", "live",
-      "say",  "tell",   "ask",    "call",  "agree",   "appear", "care",  "consider", "depend", "exist",
+      "agree", "appear", "care",  "consider", "depend", "exist", "fit", "include", "involve", "lack",
   };
   for (std::string_view s : kState)
     if (w == s) return true;
@@ -100,6 +100,10 @@ struct Generator::Clause {
   std::string predicate;   // the adjective or adverb that stands for 是
   bool degree = false;     // the predicate adjective has a degree adverb of its own
   bool noun = false;       // the clause has an object
+  bool frontIsMark = false;  // the front is a mark of its own (假如, 但愿)
+  bool placeIsZai = false;   // a phrase of place with 在 stands before the verb
+  bool baFront = false;      // a rendering of the verb fronts its object with 把
+  std::string fronted;     // the object fronted with 把
 };
 
 std::string Generator::GenerateClause(int pos) {
@@ -150,10 +154,12 @@ void Generator::ClauseSubject(int pos, Clause& c) {
     if (d != 1 || Node(d).category != cat::kAux || InQuestion()) continue;
     if (state_.endPunct == '!' && IsWordText(d, "may")) {
       c.front += cn::kDanYuan;
+      c.frontIsMark = true;
       c.done.set(static_cast<std::size_t>(d));
       Account(d);
     } else {
       c.front += cn::kJiaRu;
+      c.frontIsMark = true;
     }
   }
   const int s = c.subject;
@@ -230,14 +236,36 @@ void Generator::ClauseModifiers(int pos, Clause& c) {
         break;
       }
       case cat::kPrep: {
-        const bool before = (SenseFlagByte(state_, d, cat::kPrep) & prep_flag::kBeforeVerb) != 0;
-        const bool by = IsWordText(d, "by");
-        if (by && d > pos) c.agent = true;
+        bool before = (SenseFlagByte(state_, d, cat::kPrep) & prep_flag::kBeforeVerb) != 0;
+        // The verb's own renderings may place the phrase (and front the
+        // object with 把: "put it on the table" 把它放在桌子上).
+        const int kind = RenderingFor(pos, d);
+        if (kind == rendering::kMod) before = true;
+        if (kind == rendering::kStype || kind == rendering::kPos) before = false;
+        if (kind == rendering::kPos) c.baFront = true;
         Node(d).genCode = before ? 1 : 2;
-        if (before || (by && c.passive)) {
-          c.place += PrepPhrase(d, false);
+        if (IsWordText(d, "by")) {
+          // "by" names the agent of a passive (被他); elsewhere the means:
+          // 乘 a vehicle, else 通过.
+          const bool agent = c.passive || (verbEn && !c.perfect && d > pos);
+          if (agent) {
+            c.agent = d > pos;
+            c.place += PrepPhrase(d, false);
+          } else {
+            c.place += PrepPhrase(d, false, MeansFrame(d));
+          }
+          break;
+        }
+        if (!before && d > pos) {
+          c.done.reset(static_cast<std::size_t>(d));  // placed after the verb, once its text is known
+          break;
+        }
+        std::string t = PrepPhrase(d, false);
+        if (before) {
+          c.placeIsZai = c.placeIsZai || StartsWith(t, cn::kZai);
+          c.place += t;
         } else {
-          c.rest += PrepPhrase(d, false);
+          c.rest += t;
         }
         break;
       }
@@ -338,7 +366,7 @@ void Generator::ClauseVerb(int pos, Clause& c) {
     const bool object = FindDepWithRelation(*tree_, pos, robj1) != 0 || pred != 0 ||
                         HasLaterDepOfCategory(*tree_, pos, cat::kTo) || HasLaterDepOfCategory(*tree_, pos, cat::kThat) ||
                         HasLaterDepOfCategory(*tree_, pos, cat::kV) || HasLaterDepOfCategory(*tree_, pos, cat::kBe);
-    if (!object && !c.place.empty()) {
+    if (!object && c.placeIsZai) {
       c.copula = false;  // 他在房间里
       return;
     }
@@ -359,10 +387,63 @@ void Generator::ClauseObjects(int pos, Clause& c) {
                               (Node(d).category == cat::kThat || HasDepWithRelation(*tree_, d, rsub));
     if (r != robj1 && r != robj2 && !clauseObject && r != rfuzzy) continue;
     c.done.set(static_cast<std::size_t>(d));
+    NegatingDeterminer(d, c);
+    if (c.baFront && r == robj1 && !c.passive && c.fronted.empty()) {
+      c.fronted = GenerateNode(d);
+      continue;
+    }
     objects += GenerateNode(d);
     c.noun = true;
   }
   c.objects = objects + c.objects;
+}
+
+// "I have no money", "there is no water": the determiner "no" on an object
+// negates the verb (没有钱) and writes nothing itself.
+void Generator::NegatingDeterminer(int object, Clause& c) {
+  if (Node(object).category != cat::kN) return;
+  for (int d : DepsOf(object)) {
+    if (d > object || Node(d).category != cat::kDet || !IsWordText(d, "no")) continue;
+    silenced_.set(static_cast<std::size_t>(d));
+    if (!c.negation) c.preVerb.push_back(Piece{PieceKind::kNegation, {}});
+    c.negation = true;
+    return;
+  }
+}
+
+// The kind of the verb's rendering that names this preposition (by its
+// English word or the start of its Chinese), 0 for none.
+int Generator::RenderingFor(int verb, int prep) const {
+  const std::string_view word = sentence_.WordText(prep);
+  const Sense* ps = FirstSenseOf(prep, cat::kPrep);
+  const std::string_view chinese = ps ? std::string_view(ps->text) : std::string_view{};
+  const WordRecord& w = Word(verb);
+  for (int k = 0; k < w.senseCount; ++k) {
+    const std::size_t at = static_cast<std::size_t>(w.firstSense) + static_cast<std::size_t>(k);
+    if (at >= state_.senseTable.size() || state_.senseTable[at] == nullptr) break;
+    const VerbFields* v = state_.senseTable[at]->Verb();
+    if (v == nullptr) continue;
+    for (const std::string& r : v->renderings) {
+      if (r.size() < 2) continue;
+      const std::uint8_t kind = static_cast<std::uint8_t>(r[0]);
+      if (kind != rendering::kMod && kind != rendering::kStype && kind != rendering::kPos) continue;
+      const std::string_view value = std::string_view(r).substr(1);
+      if (value == word || StartsWith(chinese, value)) return kind;
+    }
+  }
+  return 0;
+}
+
+// The frame of "by" as a means: 乘 a vehicle, 通过 anything else.
+std::string Generator::MeansFrame(int by) const {
+  const int obj = Node(by).depCount == 1 ? Node(by).deps[0] : 0;
+  if (obj != 0 && Node(obj).category == cat::kN) {
+    if (const Sense* s = FirstSenseOf(obj, cat::kN))
+      if (const NounFields* n = s->Noun())
+        for (std::uint8_t k : n->classes)
+          if (k == 27) return "\xB3\xCB\\C";  // 乘
+  }
+  return std::string(cn::kTongGuo) + "\\C";
 }
 
 // Whatever else hangs on the verb, in order: infinitives, clauses,
@@ -377,6 +458,15 @@ void Generator::ClauseRest(int pos, Clause& c) {
       continue;
     }
     if (Node(d).category == cat::kPrep) {
+      // "go to school": a verb of motion (去, 来, 回, 到) takes the place
+      // as its object (去学校), without 到.
+      if (IsWordText(d, "to") && Node(d).depCount == 1 &&
+          (EndsWithChar(c.verb, "\xC8\xA5") || EndsWithChar(c.verb, "\xC0\xB4") ||
+           EndsWithChar(c.verb, "\xBB\xD8") || EndsWithChar(c.verb, "\xB5\xBD"))) {  // 去 来 回 到
+        Account(d);
+        c.rest += GenerateNode(Node(d).deps[0]);
+        continue;
+      }
       c.rest += PrepPhrase(d, false);
       continue;
     }
@@ -405,7 +495,11 @@ std::string Generator::AssembleClause(int pos, Clause& c) {
         (Flags(pos) & (wf::ING | wf::EN)) == 0)
       negation += "\xD2\xAA";  // 要
   }
-  std::string out = c.front + c.preSubject + c.subjectText + c.time;
+  // An opening clause ("because ...", "if ...") is set off by a comma.
+  std::string front = c.front;
+  if (!front.empty() && !c.frontIsMark && !EndsWithChar(front, cn::kComma) && !c.subjectText.empty())
+    front += cn::kComma;
+  std::string out = front + c.preSubject + c.subjectText + c.time;
   bool negated = false;
   for (const Piece& p : c.preVerb) {
     if (p.kind == PieceKind::kNegation) {
@@ -416,16 +510,16 @@ std::string Generator::AssembleClause(int pos, Clause& c) {
     }
   }
   if (c.negation && !negated) out += negation;
-  out += c.place;
   if (!c.copula && c.verb.empty()) {
-    // "be" without 是: the predicate adjective or adverb, or nothing.
+    // "be" without 是: the place, the predicate adjective or adverb.
+    out += c.place;
     out += c.predicate;
     out += c.complement;
     out += c.objects;
     out += c.rest;
     return out;
   }
-  if (c.passive && !c.agent && Node(pos).category == cat::kV) out += cn::kBei;
+  // 正在 is an adverb of the verb and stands before its place (正在天上闪烁).
   if (c.progressive && !c.negation) {
     bool act = false;
     if (c.subject != 0) {
@@ -433,15 +527,34 @@ std::string Generator::AssembleClause(int pos, Clause& c) {
       if (const NounFields* n = s ? s->Noun() : nullptr)
         for (std::uint8_t k : n->classes) act = act || k == 36;
     }
-    out += act ? cn::kShi : cn::kZhengZai;
+    // 正在 before a place with 在 merges with it (正在天空里闪烁).
+    if (act) out += cn::kShi;
+    else if (StartsWith(c.place, cn::kZai)) out += "\xD5\xFD";  // 正
+    else out += cn::kZhengZai;
   }
-  std::string verb = c.verb;
-  // 了 after a finished action of the main clause (他买了一本书).
+  // "be" keeps its place after 是 unless it is a place of 在 or the "be"
+  // says that something is there (在桌子上有一本书): 最快的方法是乘飞机.
+  const bool placeAfter = Node(pos).category == cat::kBe && !c.existential && !c.placeIsZai;
+  if (!placeAfter) out += c.place;
+  if (!c.fronted.empty()) out += std::string(cn::kBa) + c.fronted;
+  if (c.passive && !c.agent && Node(pos).category == cat::kV) out += cn::kBei;
+  // The verb's complement (回, 得很好) and 了 follow the verb; a verb whose
+  // text frames its object (把\o装罐) takes them after the frame.
+  std::string tail = c.complement;
+  // 了 after a finished action of the main clause (他买了一本书), after the
+  // verb's complement (收起来了); not where a clause or an infinitive
+  // follows (他说他会来), nor after 得.
+  const bool clauseAfter = HasLaterDepOfCategory(*tree_, pos, cat::kThat) ||
+                           HasLaterDepOfCategory(*tree_, pos, cat::kTo) || HasLaterDepOfCategory(*tree_, pos, cat::kV) ||
+                           HasLaterDepOfCategory(*tree_, pos, cat::kBe) || HasLaterDepOfCategory(*tree_, pos, cat::kWh);
   if (kMarkCompletedActions && (c.past || c.perfect) && !c.negation && !c.progressive && !c.passive && !c.modal &&
-      Node(pos).category == cat::kV && !IsStateVerb(sentence_.WordText(pos)) && Node(pos).head == 0 &&
-      FindSlot(verb) == std::string::npos)
-    verb += cn::kLe;
-  out += InsertComplement(verb, c.complement + c.objects);
+      Node(pos).category == cat::kV && !IsStateVerb(sentence_.WordText(pos)) &&
+      (Node(pos).head == 0 || Node(pos).relation == rcon) && !clauseAfter && !InQuestion() &&
+      c.complement.find(std::string(cn::kDe2)) == std::string::npos)
+    tail += cn::kLe;
+  if (placeAfter) tail += c.place;
+  if (FindSlot(c.verb) != std::string::npos) out += InsertComplement(c.verb, c.objects) + tail;
+  else out += c.verb + tail + c.objects;
   out += c.rest;
   return out;
 }
@@ -450,10 +563,10 @@ std::string Generator::AssembleClause(int pos, Clause& c) {
 // noun the place frame loses its 在 (桌子上的书), "from" becomes 来自 and
 // "with" 有. A year after "in", "since" and the like is written with 年,
 // and a time or a number takes no 里/上 of place (在1990年, 在早上).
-std::string Generator::PrepPhrase(int prep, bool modifiesNoun) {
+std::string Generator::PrepPhrase(int prep, bool modifiesNoun, std::string_view frame) {
   Account(prep);
   const DepNode& p = Node(prep);
-  std::string own = ChooseEquivalent(prep, cat::kPrep, 0);
+  std::string own = frame.empty() ? ChooseEquivalent(prep, cat::kPrep, 0) : std::string(frame);
   if (p.depCount != 1) {
     if (p.depCount == 0) {
       sink_.Diagnose("prep/conj should and can have only 1 dependent!");
@@ -490,8 +603,20 @@ std::string Generator::PrepPhrase(int prep, bool modifiesNoun) {
   // The place frame 在\C里 (in), 在\C上 (on): a time or a number takes the
   // bare 在.
   const std::size_t slot = FindSlot(own);
-  if ((year || number || timeObject) && StartsWith(own, cn::kZai) && slot == 2 && own.size() == 6)
-    own = std::string(cn::kZai) + "\\C";
+  // A place that is a name (东京), a place word (那里) or already ends in the
+  // frame's 里/上 takes the bare 在 too (在东京, 在那里).
+  bool bare = year || number || timeObject;
+  if (StartsWith(own, cn::kZai) && slot == 2 && own.size() == 6) {
+    const std::string_view suffix = std::string_view(own).substr(4);
+    const Category oc = Node(obj).category;
+    if (oc == cat::kAdv || EndsWithChar(object, suffix) || EndsWithChar(object, "\xC0\xEF")) bare = true;  // 里
+    if (oc == cat::kN && Node(obj).depCount == 0) {
+      const Sense* s = Known(obj) ? FirstSenseOf(obj, cat::kN) : nullptr;
+      const NounFields* n = s ? s->Noun() : nullptr;
+      if (n != nullptr ? HasNounCode(n->codes, nc::PN) : (Flags(obj) & wf::WF_NOTFOUND) != 0) bare = true;
+    }
+  }
+  if (bare && StartsWith(own, cn::kZai) && slot == 2 && own.size() == 6) own = std::string(cn::kZai) + "\\C";
   if (modifiesNoun) {
     if (IsWordText(prep, "from")) own = "\xC0\xB4\xD7\xD4\\C";  // 来自
     else if (IsWordText(prep, "with")) own = std::string(cn::kYou) + "\\C";

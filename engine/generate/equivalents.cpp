@@ -83,7 +83,7 @@ const Sense* Generator::ChooseNounSense(int pos, int required) {
   ForEachSense(state_, pos, [&](const Sense& x) { nounSenses += x.category == cat::kN ? 1 : 0; });
   const Sense* chosen = nullptr;
   const Sense* firstNoun = nullptr;
-  int bestScore = -1;
+  int bestScore = 0;
   bool done = false;
   ForEachSense(state_, pos, [&](const Sense& x) {
     const NounFields* n = x.Noun();
@@ -101,8 +101,10 @@ const Sense* Generator::ChooseNounSense(int pos, int required) {
       return;
     }
     if (!n->context.empty()) {
+      // A context the recent sentences used wins over what came before it;
+      // an unused one counts only where nothing was chosen yet.
       const int score = ContextCount(x);
-      if (score > bestScore) {
+      if (score > bestScore || chosen == nullptr) {
         bestScore = score;
         chosen = &x;
       }

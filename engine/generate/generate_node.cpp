@@ -2,6 +2,7 @@
 // it, by the category the parse gave the word. Nouns and clauses have files
 // of their own; the small categories are here.
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -46,11 +47,18 @@ std::vector<int> Generator::DepsOf(int pos) const {
   std::vector<int> deps;
   deps.reserve(n.depCount);
   for (int k = 0; k < n.depCount && k < MAXDNO; ++k) deps.push_back(n.deps[static_cast<std::size_t>(k)]);
+  // The parse lists dependents in the order it attached them; generation
+  // places them by where they stand in the sentence.
+  std::sort(deps.begin(), deps.end());
   return deps;
 }
 
 std::string Generator::GenerateNode(int pos) {
   if (pos < 1 || pos > state_.sentenceLen || depth_ > kMaxDepth) return {};
+  if (silenced_[static_cast<std::size_t>(pos)]) {
+    Account(pos);
+    return {};
+  }
   ++depth_;
   std::string text;
   if (const std::string_view fixed = fixedText_[static_cast<std::size_t>(pos)]; !fixed.empty()) {

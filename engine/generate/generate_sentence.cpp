@@ -13,6 +13,7 @@ namespace wb {
 std::string Generator::GenerateSentence(ParseBuffer& tree, std::size_t maxLen) {
   tree_ = &tree;
   accounted_.reset();
+  silenced_.reset();
   fixedText_.fill({});
   depth_ = 0;
   UpdateTopic();

@@ -87,7 +87,10 @@ class Generator {
   std::string AdverbText(int verb, int adv, Clause& c);
   bool IsTimeNoun(int pos) const;
   bool IsPastNegation(int pos, const Clause& c) const;
-  std::string PrepPhrase(int prep, bool modifiesNoun);
+  std::string PrepPhrase(int prep, bool modifiesNoun, std::string_view frame = {});
+  void NegatingDeterminer(int object, Clause& c);
+  int RenderingFor(int verb, int prep) const;
+  std::string MeansFrame(int by) const;
 
   // ---- generate_node.cpp
   std::string GenerateLeaf(int pos);
@@ -134,6 +137,9 @@ class Generator {
   ParseBuffer* tree_ = nullptr;
   ParseDiagnostics sink_;
   std::bitset<kMaxWords + 1> accounted_;
+  // Words another word speaks for: generated as nothing ("no" on an object
+  // that negates its verb).
+  std::bitset<kMaxWords + 1> silenced_;
   // Texts fixed for a word before generation (the "present" idiom).
   std::array<std::string_view, kMaxWords + 1> fixedText_{};
   int depth_ = 0;  // recursion depth of GenerateNode: a damaged tree cannot recurse without end
