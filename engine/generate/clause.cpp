@@ -108,6 +108,7 @@ struct Generator::Clause {
 
 std::string Generator::GenerateClause(int pos) {
   Clause c;
+  RenderedPlaceToVerb(pos);
   c.deps = DepsOf(pos);
   c.past = (Flags(pos) & wf::ED) != 0 && (Flags(pos) & wf::ING) == 0;
   ClauseFront(pos, c);
@@ -411,6 +412,21 @@ void Generator::NegatingDeterminer(int object, Clause& c) {
   }
 }
 
+// "put the book on the table": the parse may hang the place on the object;
+// when the verb's rendering names that preposition (pos= 在), the place
+// belongs to the verb (把书放在桌子上).
+void Generator::RenderedPlaceToVerb(int verb) {
+  const int object = FindDepWithRelation(*tree_, verb, robj1);
+  if (object == 0 || object < verb || Node(object).category != cat::kN) return;
+  for (int d : DepsOf(object)) {
+    if (d < object || Node(d).category != cat::kPrep || RenderingFor(verb, d) != rendering::kPos) continue;
+    const Relation r = Node(d).relation;
+    Detach(*tree_, d, object);
+    if (!Attach(*tree_, d, verb, rmod, sink_)) Attach(*tree_, d, object, r, sink_);
+    return;
+  }
+}
+
 // The kind of the verb's rendering that names this preposition (by its
 // English word or the start of its Chinese), 0 for none.
 int Generator::RenderingFor(int verb, int prep) const {
@@ -547,15 +563,21 @@ std::string Generator::AssembleClause(int pos, Clause& c) {
   const bool clauseAfter = HasLaterDepOfCategory(*tree_, pos, cat::kThat) ||
                            HasLaterDepOfCategory(*tree_, pos, cat::kTo) || HasLaterDepOfCategory(*tree_, pos, cat::kV) ||
                            HasLaterDepOfCategory(*tree_, pos, cat::kBe) || HasLaterDepOfCategory(*tree_, pos, cat::kWh);
+  bool le = false;
   if (kMarkCompletedActions && (c.past || c.perfect) && !c.negation && !c.progressive && !c.passive && !c.modal &&
       Node(pos).category == cat::kV && !IsStateVerb(sentence_.WordText(pos)) &&
       (Node(pos).head == 0 || Node(pos).relation == rcon) && !clauseAfter && !InQuestion() &&
       c.complement.find(std::string(cn::kDe2)) == std::string::npos)
-    tail += cn::kLe;
+    le = true;
+  // With no object but a place after the verb, 了 closes the clause
+  // (把书放在桌子上了).
+  std::string rest = c.rest;
+  if (le && c.objects.empty() && !rest.empty()) rest += cn::kLe;
+  else if (le) tail += cn::kLe;
   if (placeAfter) tail += c.place;
   if (FindSlot(c.verb) != std::string::npos) out += InsertComplement(c.verb, c.objects) + tail;
   else out += c.verb + tail + c.objects;
-  out += c.rest;
+  out += rest;
   return out;
 }
 

@@ -192,29 +192,38 @@ std::string_view Generator::ClassifierText(int pos) const {
   return name;
 }
 
-// The topic: the domain most of this sentence's noun senses belong to. The
-// same domain strengthens the topic; another one takes over only when it is
-// stronger than the topic has become, and otherwise weakens it.
+// The topic: the domain most of this sentence's nouns belong to. Only a
+// word whose noun senses all lie in one domain votes: a word of several
+// domains ("bank") is what the topic is to decide, and would otherwise
+// vote for its own first sense. The same domain strengthens the topic;
+// another one takes over only when it is stronger than the topic has
+// become, and otherwise weakens it.
 void Generator::UpdateTopic() {
   std::array<std::uint8_t, 4> domains{};
   std::array<int, 4> counts{};
   int distinct = 0;
   for (int i = 1; i <= state_.sentenceLen; ++i) {
     if ((Word(i).flags & wf::WF_NOTFOUND) != 0) continue;
+    std::uint8_t domain = 0;
+    bool single = true;
     ForEachSense(state_, i, [&](const Sense& x) {
       const NounFields* n = x.Noun();
       if (x.category != cat::kN || n == nullptr || n->domain == 0) return;
-      for (int k = 0; k < distinct; ++k)
-        if (domains[static_cast<std::size_t>(k)] == n->domain) {
-          ++counts[static_cast<std::size_t>(k)];
-          return;
-        }
-      if (distinct < 4) {
-        domains[static_cast<std::size_t>(distinct)] = n->domain;
-        counts[static_cast<std::size_t>(distinct)] = 1;
-        ++distinct;
-      }
+      if (domain != 0 && n->domain != domain) single = false;
+      domain = n->domain;
     });
+    if (domain == 0 || !single) continue;
+    bool counted = false;
+    for (int k = 0; k < distinct; ++k)
+      if (domains[static_cast<std::size_t>(k)] == domain) {
+        ++counts[static_cast<std::size_t>(k)];
+        counted = true;
+      }
+    if (!counted && distinct < 4) {
+      domains[static_cast<std::size_t>(distinct)] = domain;
+      counts[static_cast<std::size_t>(distinct)] = 1;
+      ++distinct;
+    }
   }
   if (distinct == 0) return;
   int best = 0;

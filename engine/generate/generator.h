@@ -90,6 +90,7 @@ class Generator {
   std::string PrepPhrase(int prep, bool modifiesNoun, std::string_view frame = {});
   void NegatingDeterminer(int object, Clause& c);
   int RenderingFor(int verb, int prep) const;
+  void RenderedPlaceToVerb(int verb);
   std::string MeansFrame(int by) const;
 
   // ---- generate_node.cpp
