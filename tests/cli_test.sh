@@ -75,9 +75,9 @@ check "sentence" status_is "$out" "Zorblax frobnitz 。
 Zorblax ......"
 out=$(printf 'Zorblax.\nFrobnitz!\n' | "$bin" text)
 check "text stdin" status_is "$out" "Zorblax 。
-Frobnitz !"
+Frobnitz ！"
 out=$(printf 'Zorblax\xe2\x80\x99s \xe2\x80\x9cfrobnitz\xe2\x80\x9d.\n' | "$bin" sentence)
-check "typographic quotes" status_is "$out" "Zorblax 的\"frobnitz \"。"
+check "typographic quotes" status_is "$out" "“Zorblax 的frobnitz ”。"
 
 # The word table, for people who work on the lexicon.
 "$bin" analyse "Zorblax frobnitz." "Zorblax" >"$work/an" 2>&1
