@@ -139,6 +139,30 @@ std::string Generator::NounEquivalent(int pos, int required) {
 // whose senses carry none of the codes takes its first sense: a verb is
 // never left out.
 std::string Generator::VerbEquivalent(int pos, const VerbCodeChoice& codes) {
+  // A past form reached through a reference ("saw" of "see", "found" of
+  // "find") is that verb: the senses of its own headword ("to saw" 锯) are
+  // base forms, which a past form cannot be, and come second.
+  const LexEntry* base = Word(pos).entry;
+  const bool pastForm = (Flags(pos) & wf::PAST) != 0 && base != nullptr;
+  auto ofBase = [&](const Sense& x) {
+    return !pastForm || (!base->senses.empty() && &x >= &base->senses.front() && &x <= &base->senses.back());
+  };
+  if (pastForm) {
+    const Sense* firstBase = nullptr;
+    for (int code : codes.codes) {
+      if (code < 0) continue;
+      const Sense* chosen = nullptr;
+      ForEachSense(state_, pos, [&](const Sense& x) {
+        const VerbFields* v = x.Verb();
+        if (x.category != cat::kV || v == nullptr || !ofBase(x)) return;
+        if (firstBase == nullptr) firstBase = &x;
+        if (!HasVerbCode(v->codes, code)) return;
+        if (chosen == nullptr || (chosen->Verb()->constraintCount != 0 && v->constraintCount == 0)) chosen = &x;
+      });
+      if (chosen != nullptr) return chosen->text;
+    }
+    if (firstBase != nullptr) return firstBase->text;
+  }
   const Sense* firstVerb = nullptr;
   for (int code : codes.codes) {
     if (code < 0) continue;
