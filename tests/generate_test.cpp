@@ -214,8 +214,12 @@ TEST_F(Generation, SlotMarkersTakeTheComplement) {
   EXPECT_EQ(InsertComplement("\xD4\xDA\\C\xC9\xCF", kBook), "\xD4\xDA" + kBook + "\xC9\xCF");  // 在书上
   EXPECT_EQ(InsertComplement(kSee, kBook), kSee + kBook);
   EXPECT_EQ(InsertComplement("\xB7\xC5\\o", ""), "\xB7\xC5");  // an unused marker goes
-  // A second byte that happens to be a backslash is no marker (GBK 0x5C).
+  // A second byte that happens to be a backslash is no marker (GBK 0x5C),
+  // nor is a backslash before anything but a letter or digit: it never
+  // takes half of a Chinese character with it (found by the fuzzer).
   EXPECT_EQ(InsertComplement("\x81\x5C", "x"), "\x81\x5Cx");
+  EXPECT_EQ(InsertComplement("a\\\xB2\xBB", "x"), "a\\\xB2\xBBx");
+  EXPECT_EQ(InsertComplement("a\\ b", "x"), "a\\ bx");
   // "put" renders its object fronted with 把 and its place after the verb.
   EXPECT_EQ(Translate("I put the book on the table."),
             kI + "\xB0\xD1" + kBook + "\xB7\xC5\xD4\xDA\xD7\xC0\xD7\xD3\xC9\xCF" + kLe + kStop);  // 我把书放在桌子上了

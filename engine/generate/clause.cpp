@@ -575,7 +575,7 @@ std::string Generator::AssembleClause(int pos, Clause& c) {
   if (le && c.objects.empty() && !rest.empty()) rest += cn::kLe;
   else if (le) tail += cn::kLe;
   if (placeAfter) tail += c.place;
-  if (FindSlot(c.verb) != std::string::npos) out += InsertComplement(c.verb, c.objects) + tail;
+  if (FindSlotMarker(c.verb) != std::string::npos) out += InsertComplement(c.verb, c.objects) + tail;
   else out += c.verb + tail + c.objects;
   out += rest;
   return out;
@@ -624,7 +624,7 @@ std::string Generator::PrepPhrase(int prep, bool modifiesNoun, std::string_view 
   if (year) object += cn::kNian;
   // The place frame 在\C里 (in), 在\C上 (on): a time or a number takes the
   // bare 在.
-  const std::size_t slot = FindSlot(own);
+  const std::size_t slot = FindSlotMarker(own);
   // A place that is a name (东京), a place word (那里) or already ends in the
   // frame's 里/上 takes the bare 在 too (在东京, 在那里).
   bool bare = year || number || timeObject;
@@ -642,7 +642,7 @@ std::string Generator::PrepPhrase(int prep, bool modifiesNoun, std::string_view 
   if (modifiesNoun) {
     if (IsWordText(prep, "from")) own = "\xC0\xB4\xD7\xD4\\C";  // 来自
     else if (IsWordText(prep, "with")) own = std::string(cn::kYou) + "\\C";
-    else if (StartsWith(own, cn::kZai) && FindSlot(own) == 2 && own.size() > 4) own = own.substr(2);
+    else if (StartsWith(own, cn::kZai) && FindSlotMarker(own) == 2 && own.size() > 4) own = own.substr(2);
     else if (StartsWith(own, cn::kZai) && own == std::string(cn::kZai) + "\\C") own = "\\C";
   }
   return InsertComplement(own, object);

@@ -6,8 +6,24 @@
 
 namespace wb {
 
+std::size_t FindSlotMarker(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (c >= 0x81 && c != 0xFF) {
+      i += 2;
+      continue;
+    }
+    if (c == '\\' && i + 1 < text.size()) {
+      const unsigned char n = static_cast<unsigned char>(text[i + 1]);
+      if ((n >= '0' && n <= '9') || (n >= 'A' && n <= 'Z') || (n >= 'a' && n <= 'z')) return i;
+    }
+    ++i;
+  }
+  return std::string_view::npos;
+}
+
 std::string InsertComplement(std::string_view head, std::string_view complement) {
-  const std::size_t slot = FindSlot(head);
+  const std::size_t slot = FindSlotMarker(head);
   std::string out;
   if (slot == std::string_view::npos) {
     out.reserve(head.size() + complement.size());

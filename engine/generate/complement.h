@@ -22,6 +22,12 @@ namespace wb {
 
 std::string InsertComplement(std::string_view head, std::string_view complement);
 
+// The offset of a text's slot marker, or npos. A marker is a backslash and an
+// ASCII letter or digit (\C, \o, \1), as the lexicon writes them: a
+// backslash before anything else (in an unknown English word, "a\ b") is
+// text, and the character after a backslash is never half of a Chinese one.
+std::size_t FindSlotMarker(std::string_view text);
+
 // The verb codes to try, best first; unused places hold -1.
 struct VerbCodeChoice {
   std::array<int, 4> codes{-1, -1, -1, -1};

@@ -246,7 +246,7 @@ std::string Generator::GenerateDepsThen(int pos, std::string_view own) {
   std::string deps;
   for (int d : DepsOf(pos)) deps += GenerateNode(d);
   Account(pos);
-  if (FindSlot(own) != std::string_view::npos) return InsertComplement(own, deps);
+  if (FindSlotMarker(own) != std::string_view::npos) return InsertComplement(own, deps);
   return deps + std::string(own);
 }
 

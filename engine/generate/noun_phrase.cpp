@@ -158,7 +158,7 @@ std::string Generator::CombineHeldBack(int held, int noun, const std::string& ph
   const bool number = Node(held).category == cat::kNum;
   if (number && !IsNumberText(own)) return InsertComplement(own, phrase);
   std::string withClassifier = own;
-  const std::size_t slot = FindSlot(own);
+  const std::size_t slot = FindSlotMarker(own);
   const std::string_view classifier = ClassifierText(noun);
   if (slot == std::string::npos) return own + std::string(classifier) + phrase;
   withClassifier = InsertComplement(own, std::string(classifier) + "\\C");
