@@ -20,6 +20,7 @@ if command -v i686-w64-mingw32-g++-posix >/dev/null; then
   cmake --build --preset mingw -j "$jobs"
   if command -v wine >/dev/null && command -v Xvfb >/dev/null; then
     echo "=== Wine tests"
+    mkdir -p build-mingw/bin  # no Windows program may have been built yet
     tests/wine/run.sh build-mingw/bin
   elif [ "${WB_REQUIRE_WINE:-0}" = 1 ]; then
     echo "Wine or Xvfb missing: the Windows programs cannot be tested" >&2; exit 1

@@ -25,7 +25,9 @@ TOP = os.path.dirname(HERE)
 
 
 def default_eval_dir():
-    for candidate in (os.path.join(TOP, "..", "shared", "eval"), os.path.join(TOP, "eval")):
+    # A clone beside shared/, or a worktree one folder further down.
+    for candidate in (os.path.join(TOP, "..", "shared", "eval"), os.path.join(TOP, "..", "..", "shared", "eval"),
+                      os.path.join(TOP, "eval")):
         if os.path.isdir(candidate):
             return os.path.normpath(candidate)
     return os.path.join(TOP, "..", "shared", "eval")

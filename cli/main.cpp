@@ -30,6 +30,7 @@
 #include "html/content_rating.h"
 #include "html/entities.h"
 #include "html/page_filter.h"
+#include "html/sentence_cut.h"
 #include "html/page_services.h"
 
 namespace fs = std::filesystem;
@@ -463,6 +464,21 @@ void ForEachInputLine(const Options& o, Fn fn) {
   }
 }
 
+// One input line of the sentence command: its sentences, cut as the text
+// path cuts them, each translated on its own and joined on one line.
+std::string TranslateLine(wb::SentenceTranslator& sentences, std::string_view line) {
+  std::string out;
+  for (std::size_t start = 0; start < line.size();) {
+    const std::size_t end = wb::SentenceEnd(line, start);
+    std::string_view sentence = line.substr(start, end - start);
+    start = end;
+    while (!sentence.empty() && (sentence.front() == ' ' || sentence.front() == '\t')) sentence.remove_prefix(1);
+    if (sentence.empty()) continue;
+    out += sentences.TranslateLong(sentence);
+  }
+  return out;
+}
+
 int RunSentence(const Options& o, const char* argv0) {
   wb::Lexicon lexicon;
   std::string error;
@@ -471,7 +487,7 @@ int RunSentence(const Options& o, const char* argv0) {
   wb::Utf8ToEngine toEngine;
   ForEachInputLine(o, [&](const std::string& line) {
     std::string in = o.gbk ? line : toEngine.Convert(line);
-    std::string zh = t.sentences.TranslateLong(in);
+    std::string zh = TranslateLine(t.sentences, in);
     std::string shown = o.gbk ? zh : wb::GbkToUtf8(zh);
     std::fwrite(shown.data(), 1, shown.size(), stdout);
     std::fputc('\n', stdout);

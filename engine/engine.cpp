@@ -1,11 +1,13 @@
 #include "engine/engine.h"
 
+#include <algorithm>
 #include <string>
 
 #include "engine/analysis/lexical_stage.h"
 #include "engine/analysis/lexicon.h"
 #include "engine/analysis/morphology.h"
 #include "engine/analysis/scanner.h"
+#include "engine/generate/chinese_text.h"
 #include "engine/parse/word_queries.h"
 #include "engine/sentence_pieces.h"
 
@@ -22,31 +24,11 @@ bool IsEndMark(char c) {
   }
 }
 
-bool EndsInLetterOrDigit(std::string_view s) {
-  if (s.empty()) return false;
-  unsigned char c = static_cast<unsigned char>(s.back());
-  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
 }  // namespace
 
-std::string_view ChineseEndPunct(char endPunct) {
-  static const char kStop[] = "\xA1\xA3";  // 。
-  static const char kDots[] = "......";
-  if (endPunct == '.') return std::string_view(kStop, 2);
-  if (endPunct == kEndPunctDots) return std::string_view(kDots, 6);
-  static const char kMarks[] = " !,:?@|";
-  for (const char* p = kMarks; *p; ++p)
-    if (*p == endPunct) return std::string_view(p, 1);
-  return {};
-}
+Engine::Engine(const Lexicon* lexicon) : SentenceContext(lexicon), rules_(*this, lexicon), parser_(*this), generator_(*this, memory_) {}
 
-Engine::Engine(const Lexicon* lexicon) : SentenceContext(lexicon), rules_(*this, lexicon), parser_(*this) {}
-
-std::string EmptySentenceText(char endPunct) {
-  if (endPunct == kEndPunctDots) return std::string(ChineseEndPunct(endPunct));
-  return std::string(1, endPunct);
-}
+std::string EmptySentenceText(char endPunct) { return ChineseEndMark(endPunct); }
 
 // Steps 2 to 4 of the entry: trailing blanks, a closing quote and the
 // closing mark come off the sentence and into its flags.
@@ -84,7 +66,8 @@ void Engine::TranslateWords(Str255& text, std::size_t srcMax, std::size_t dstMax
   if (src.size() > srcMax) src = src.substr(0, srcMax);
   std::string out;
   TranslatePieces(std::string(src), out, false);
-  text = CutAtCharacter(out, dstMax);
+  CutAtCharacter(out, dstMax);
+  text = out;
 }
 
 Engine::Translation Engine::TranslateText(std::string_view sentence) {
@@ -247,31 +230,12 @@ void Engine::RunWordRules() {
   FindPossibleVerbs();
 }
 
-// The stand-in for Chinese generation, word by word in English order: a word
-// of the lexicon by the Chinese text of its first sense of the category the
-// chosen parse gave it, a word that stands for a made-up text (a wildcard
-// phrase, a date, a compound) by that text, any other by its own text; a
-// space follows a letter or digit. Then the closing mark.
+// Chinese generation over the chosen parse (a copy: generation repairs and
+// annotates its tree, the parse stays as the parser chose it). A piece that
+// the sentence goes on after has no closing mark yet.
 void Engine::Generate(std::string& out) {
-  const ParseBuffer& tree = parser_.Chosen();
-  for (int i = 1; i <= state_.sentenceLen; ++i) {
-    const WordRecord& w = state_.words[static_cast<std::size_t>(i)];
-    std::string rendered;
-    if ((w.flags & (wf::WF_NOTFOUND | wf::WF_MARKED)) != 0) {
-      rendered = state_.textPool.Get(w.baseText);
-    } else if (const Sense* s = FindSense(state_, i, tree[i].category)) {
-      rendered = WithoutSlots(s->text);
-    } else if (w.senseCount > 0 && state_.senseTable[w.firstSense] != nullptr) {
-      rendered = WithoutSlots(state_.senseTable[w.firstSense]->text);
-    }
-    if (rendered.empty()) rendered = WordText(i);
-    out += rendered;
-    if (EndsInLetterOrDigit(rendered)) out += ' ';
-  }
-  // A piece that the sentence goes on after has no closing mark yet.
-  if (state_.pieceContinues) return;
-  out += ChineseEndPunct(state_.endPunct);
-  if (state_.quoteClosed) out += '"';
+  generated_ = parser_.Chosen();
+  out += generator_.GenerateSentence(generated_, Str255::kCapacity, !state_.pieceContinues);
 }
 
 }  // namespace wb

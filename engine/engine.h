@@ -22,6 +22,8 @@
 #include "engine/analysis/sentence_context.h"
 #include "engine/analysis/short_string.h"
 #include "engine/analysis/word_rules.h"
+#include "engine/generate/generation_memory.h"
+#include "engine/generate/generator.h"
 #include "engine/parse/parser.h"
 
 namespace wb {
@@ -67,6 +69,12 @@ class Engine : public SentenceContext {
   const Parser& Parse() const { return parser_; }
   Parser& Parse() { return parser_; }
 
+  // What generation carries from sentence to sentence: the topic and the
+  // recent words. A new page or text may start afresh with Clear().
+  GenerationMemory& Memory() { return memory_; }
+  // The generator of the last sentence (which words it accounted for).
+  const Generator& LastGeneration() const { return generator_; }
+
  private:
   void StripEnd(std::string& work);
   int TranslatePieces(std::string_view text, std::string& out, bool keepGoing);
@@ -85,14 +93,14 @@ class Engine : public SentenceContext {
   LexicalExtent extent_;  // how far the lexical stage got in the piece
   PieceSpan piece_;
   std::function<void(const Engine&)> observer_;
+  GenerationMemory memory_;
+  Generator generator_;
+  ParseBuffer generated_{};  // the chosen tree as generation repaired it
 };
 
-// The Chinese text of a sentence's closing mark, as the generator appends it.
-std::string_view ChineseEndPunct(char endPunct);
-
-// What a sentence without words becomes: its closing mark as it stands, a
-// run of full stops as "......" (the mark that stands for it inside the
-// engine is no text).
+// What a sentence without words becomes: its closing mark, in the form
+// generation gives it ("......" for a run of full stops, whose mark inside
+// the engine is no text).
 std::string EmptySentenceText(char endPunct);
 
 }  // namespace wb

@@ -34,18 +34,6 @@ int PieceTokens(const LexicalExtent& extent) {
 
 bool OnlySeparators(std::string_view text) { return std::all_of(text.begin(), text.end(), IsSeparator); }
 
-std::string CutAtCharacter(std::string_view s, std::size_t max) {
-  if (s.size() <= max) return std::string(s);
-  std::size_t end = 0;
-  for (std::size_t i = 0; i < max;) {
-    const std::size_t step = static_cast<unsigned char>(s[i]) >= 0x81 ? 2 : 1;
-    if (i + step > max) break;
-    i += step;
-    end = i;
-  }
-  return std::string(s.substr(0, end));
-}
-
 void DropControlBytes(std::string& s) {
   std::erase_if(s, [](char c) {
     const unsigned char u = static_cast<unsigned char>(c);

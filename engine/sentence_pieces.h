@@ -31,9 +31,6 @@ int PieceTokens(const LexicalExtent& extent);
 // Nothing but separators (blanks, tabs, line ends).
 bool OnlySeparators(std::string_view text);
 
-// s cut to at most max bytes without splitting a two-byte character.
-std::string CutAtCharacter(std::string_view s, std::size_t max);
-
 // The output bytes a sentence never carries: control characters other than
 // tab, carriage return and line feed are no text, and are dropped.
 void DropControlBytes(std::string& s);

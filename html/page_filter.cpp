@@ -5,22 +5,13 @@
 #include "html/addresses.h"
 #include "html/ascii.h"
 #include "html/page_file.h"
+#include "html/sentence_cut.h"
 
 namespace wb {
 
 namespace {
 
 constexpr std::string_view kSongTi = "\xCB\xCE\xCC\xE5";  // 宋体 (GBK)
-
-
-bool IsSentenceBreak(unsigned char c) {
-  switch (c) {
-    case '!': case '.': case ':': case ';': case '?': case '@': case '|':
-      return true;
-    default:
-      return false;
-  }
-}
 
 }  // namespace
 
@@ -314,25 +305,11 @@ void PageFilter::HandleText(std::string text) {
 }
 
 void PageFilter::CutSentences(std::string_view text) {
-  const std::size_t n = text.size();
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < n; ++i) {
-    const bool last = i + 1 == n;
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    bool ends = last;
-    if (!ends && IsSentenceBreak(c)) ends = IsBlankOrControl(static_cast<unsigned char>(text[i + 1]));
-    if (!ends) continue;
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = SentenceEnd(text, start);
     if (settings_.progressEnabled) progress_.ProgressStep(reader_.HtmlPosition());
-    std::string_view sentence = text.substr(start, i + 1 - start);
-    // An initial ("J. Smith") does not end the sentence.
-    if (!last && c == '.' && i > start) {
-      unsigned char cap = static_cast<unsigned char>(text[i - 1]);
-      if (cap >= 'A' && cap <= 'Z' &&
-          (sentence.size() == 2 || IsBlankOrControl(static_cast<unsigned char>(text[i - 2]))))
-        continue;
-    }
-    WriteSentence(sentence);
-    start = i + 1;
+    WriteSentence(text.substr(start, end - start));
+    start = end;
   }
 }
 

@@ -75,12 +75,12 @@ check "sentence" status_is "$out" "Zorblax frobnitz 。
 Zorblax ......"
 out=$(printf 'Zorblax.\nFrobnitz!\n' | "$bin" text)
 check "text stdin" status_is "$out" "Zorblax 。
-Frobnitz !"
+Frobnitz ！"
 # Mail as the toolbar's result window shows it: quoted lines keep their marks,
 # an empty line ends a paragraph, CR LF text keeps CR LF.
 out=$(printf 'Zorblax. Frobnitz:\n> Quux zorp.\n\nGlorp.' | "$bin" text --mail)
 check "mail text" status_is "$out" "Zorblax 。
-Frobnitz :
+Frobnitz ：
 >Quux zorp 。
 
 Glorp 。"
@@ -88,7 +88,7 @@ out=$(printf '>> Zorblax.\r\n' | "$bin" text --mail --encoding gbk | od -An -c |
 check "mail text gbk" status_is "$out" " > > Z o r b l a x 241 243 \r \n \r \n"
 "$bin" sentence --mail Zorblax >/dev/null 2>&1; check "mail only for text" status_is $? 2
 out=$(printf 'Zorblax\xe2\x80\x99s \xe2\x80\x9cfrobnitz\xe2\x80\x9d.\n' | "$bin" sentence)
-check "typographic quotes" status_is "$out" "Zorblax 的\"frobnitz \"。"
+check "typographic quotes" status_is "$out" "“Zorblax 的frobnitz ”。"
 
 # The word table, for people who work on the lexicon.
 "$bin" analyse "Zorblax frobnitz." "Zorblax" >"$work/an" 2>&1

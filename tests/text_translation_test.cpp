@@ -186,7 +186,7 @@ class TextTranslationTest : public ::testing::Test {
 TEST_F(TextTranslationTest, TheClipboardTextFillsTheResultWindow) {
   desktop_.clipboard = "Hello world. How are you?\r\n> quoted text.";
   texts_.TranslateText(TextSender::kNone);
-  EXPECT_EQ(result_.lines, (Lines{"Hello world " + kStop, "How are you ?", ">quoted text " + kStop}));
+  EXPECT_EQ(result_.lines, (Lines{"Hello world " + kStop, "How are you \xA3\xBF", ">quoted text " + kStop}));
   EXPECT_EQ(result_.events, (std::vector<std::string>{"hide", "clear", "show"}));
   EXPECT_EQ(progress_.events, (std::vector<std::string>{"grow", "shrink"}));
   EXPECT_GT(progress_.last, 0);

@@ -110,3 +110,6 @@ aux-name 47 "项"
 aux-name 48 "门"
 aux-name 49 "道"
 aux-name 50 "句"
+# A noun that measures itself (天, 年, 分钟, 美元) takes no classifier after a
+# number or a demonstrative: 三天, 两年, 这一年 rather than 三个天.
+aux-name 51 "-"

@@ -55,7 +55,7 @@ entry doctor
 # --- time
 
 entry day
-  n "天" codes=C classes=time
+  n "天" codes=C classes=time classifier=51
 
 entry night
   n "夜晚" codes=C classes=time
@@ -79,7 +79,7 @@ entry month
 
 
 entry year
-  n "年" codes=C classes=time
+  n "年" codes=C classes=time classifier=51
   phrase "last year"
   phrase "next year"
   phrase "this year"
@@ -91,7 +91,7 @@ entry hour
   n "小时" codes=C classes=time classifier=1
 
 entry minute
-  n "分钟" codes=C classes=time
+  n "分钟" codes=C classes=time classifier=51
   adj "微小"
 
 entry morning
@@ -342,7 +342,7 @@ entry money
   n "钱" codes=U classes=money
 
 entry dollar
-  n "美元" codes=C classes=money
+  n "美元" codes=C classes=money classifier=51
 
 # --- animals, plants, food
 

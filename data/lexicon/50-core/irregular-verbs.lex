@@ -25,7 +25,8 @@ entry beat
 
 entry become
   flags base-is-participle
-  v "成为" codes=l1,l7
+  v "成为" codes=l1,t1
+  v "变得" codes=l7
 
 entry begin
   v "开始" codes=t1,t3,t4,i0
@@ -1023,8 +1024,8 @@ entry fought
   REF fight form=PAST
 
 entry found
-  v "建立" codes=t1
   REF find form=PAST
+  v "建立" codes=t1 constraints=1
 
 entry fitted
   REF fit form=PAST

@@ -1,0 +1,49 @@
+# Everyday senses of imported words whose first equivalent is not the one a
+# reader expects (local 当地, not 地方性), and the units of measure, which
+# measure themselves: after a number they take no classifier (三公里, 五美分,
+# classifier 51 in the tables).
+
+entry local
+  adj "当地"
+  n "当地居民" codes=C classes=human
+
+entry popular
+  adj "受欢迎"
+
+entry temple
+  n "寺庙" codes=C classes=building classifier=14
+
+entry tourist
+  n "游客" codes=C classes=human classifier=1
+
+entry internet
+  n "互联网" codes=U classes=artifact
+
+# "times" is the plural of "time" (three times 三次) before it is an era.
+entry times
+  REF time form=S
+
+entry km
+  n "公里" codes=C classes=quantity classifier=51
+
+entry kilometre
+  n "公里" codes=C classes=quantity classifier=51
+
+entry kilometer
+  n "公里" codes=C classes=quantity classifier=51
+
+entry meter
+  n "米" codes=C classes=quantity classifier=51
+  v "计量" codes=t1
+
+entry metre
+  n "米" codes=C classes=quantity classifier=51
+
+entry mile
+  n "英里" codes=C classes=quantity classifier=51
+
+entry kilogram
+  n "公斤" codes=C classes=quantity classifier=51
+
+entry cent
+  n "美分" codes=C classes=money classifier=51

@@ -1,0 +1,92 @@
+#include "engine/generate/chinese_text.h"
+
+#include "engine/analysis/sentence.h"
+
+namespace wb {
+
+std::size_t LastCharStart(std::string_view s) {
+  std::size_t last = std::string_view::npos;
+  for (std::size_t i = 0; i < s.size();) {
+    last = i;
+    i += IsGbkLead(static_cast<unsigned char>(s[i])) && i + 1 < s.size() ? 2 : 1;
+  }
+  return last;
+}
+
+bool EndsWithChar(std::string_view s, std::string_view tail) {
+  const std::size_t at = LastCharStart(s);
+  return at != std::string_view::npos && s.substr(at) == tail;
+}
+
+bool StartsWith(std::string_view s, std::string_view t) { return s.substr(0, t.size()) == t; }
+
+std::size_t CharCount(std::string_view s) {
+  std::size_t n = 0;
+  for (std::size_t i = 0; i < s.size(); ++n)
+    i += IsGbkLead(static_cast<unsigned char>(s[i])) && i + 1 < s.size() ? 2 : 1;
+  return n;
+}
+
+bool AllChinese(std::string_view s) {
+  for (std::size_t i = 0; i < s.size(); i += 2)
+    if (!IsGbkLead(static_cast<unsigned char>(s[i])) || i + 1 >= s.size()) return false;
+  return true;
+}
+
+bool EndsInLetterOrDigit(std::string_view s) {
+  if (s.empty()) return false;
+  const unsigned char c = static_cast<unsigned char>(s.back());
+  if (LastCharStart(s) != s.size() - 1) return false;  // the second byte of a character
+  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+std::string ChineseEndMark(char endPunct) {
+  switch (endPunct) {
+    case '.': return std::string(cn::kStop);
+    case kEndPunctDots: return "......";
+    case '?': return std::string(cn::kQuestion);
+    case '!': return std::string(cn::kBang);
+    case ',': return std::string(cn::kComma);
+    case ':': return std::string(cn::kColon);
+    default: return std::string(1, endPunct);
+  }
+}
+
+void CutAtCharacter(std::string& s, std::size_t max) {
+  if (s.size() <= max) return;
+  std::size_t end = 0;
+  for (std::size_t i = 0; i < s.size();) {
+    const std::size_t next = i + (IsGbkLead(static_cast<unsigned char>(s[i])) ? 2 : 1);
+    if (next > max) break;
+    end = next;
+    i = next;
+  }
+  s.resize(end);
+}
+
+void TidyBlanks(std::string& s) {
+  std::string out;
+  out.reserve(s.size());
+  for (std::size_t i = 0; i < s.size();) {
+    const unsigned char c = static_cast<unsigned char>(s[i]);
+    if (IsGbkLead(c) && i + 1 < s.size()) {
+      out.append(s, i, 2);
+      i += 2;
+      continue;
+    }
+    if (c == ' ') {
+      const bool afterDigit = !out.empty() && out.back() >= '0' && out.back() <= '9' &&
+                              LastCharStart(out) == out.size() - 1;
+      const bool beforeChinese = i + 1 < s.size() && IsGbkLead(static_cast<unsigned char>(s[i + 1]));
+      if (afterDigit && beforeChinese) {
+        ++i;
+        continue;
+      }
+    }
+    out.push_back(static_cast<char>(c));
+    ++i;
+  }
+  s.swap(out);
+}
+
+}  // namespace wb

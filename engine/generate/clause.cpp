@@ -1,0 +1,651 @@
+// Clauses: a verb or "be" with its subject, adverbials, auxiliaries,
+// negation, objects and complements, in Chinese order:
+//
+//   front  before-subject  subject  time  adverbs/modals(不)  place  被/正在  verb(了)  得…  objects  rest
+//
+// The English order of the adverbials and auxiliaries is kept among
+// themselves, except that the negation goes before a modal it follows in
+// English (can not swim: 不能游泳).
+
+#include <bitset>
+#include <string>
+#include <vector>
+
+#include "engine/analysis/lexicon.h"
+#include "engine/analysis/morphology.h"
+#include "engine/generate/chinese_text.h"
+#include "engine/generate/generator.h"
+#include "engine/grammar/sense.h"
+#include "engine/grammar/sense_bits.h"
+#include "engine/parse/tree.h"
+#include "engine/parse/word_queries.h"
+
+namespace wb {
+
+namespace {
+
+// Whether a finished action of a main clause is marked with 了 (他买了一本书).
+constexpr bool kMarkCompletedActions = true;
+
+enum class PieceKind { kAdverb, kModal, kNegation, kOther };
+
+struct Piece {
+  PieceKind kind;
+  std::string text;
+};
+
+// Verbs of state: negated with 不 also in the past (我不知道), never marked
+// with 了.
+bool IsStateVerb(std::string_view w) {
+  static constexpr std::string_view kState[] = {
+      "be",   "know",   "like",   "love",  "hate",    "want",   "need",  "think", "believe", "hope",
+      "wish", "seem",   "mean",   "own",   "prefer",  "understand", "remember", "feel", "sound", "look",
+      "have", "belong", "contain", "cost", "deserve", "doubt",  "expect", "matter", "suppose", "live",
+      "agree", "appear", "care",  "consider", "depend", "exist", "fit", "include", "involve", "lack",
+  };
+  for (std::string_view s : kState)
+    if (w == s) return true;
+  return false;
+}
+
+// Adjectives that are no matter of degree: as predicates they take no 很.
+bool IsAbsoluteAdjective(std::string_view w) {
+  static constexpr std::string_view kAbsolute[] = {
+      "born", "dead",  "alive", "married", "single", "ready",  "sure",   "right", "wrong", "correct",
+      "true", "false", "free",  "open",    "closed", "full",   "empty",  "done",  "gone",  "over",
+      "available", "awake", "asleep", "alone", "absent", "present", "pregnant", "same", "possible",
+      "impossible", "able", "unable", "afraid", "finished", "lost", "left", "allowed", "supposed",
+  };
+  for (std::string_view s : kAbsolute)
+    if (w == s) return true;
+  return false;
+}
+
+// Adverbs that describe how something is done, written after a verb
+// without object with 得 (跑得快).
+bool IsMannerAdverb(std::string_view w) {
+  if (w.size() > 2 && w.substr(w.size() - 2) == "ly") return true;
+  static constexpr std::string_view kManner[] = {"well", "fast", "hard", "late", "early", "badly", "slow", "loud"};
+  for (std::string_view s : kManner)
+    if (w == s) return true;
+  return false;
+}
+
+}  // namespace
+
+struct Generator::Clause {
+  std::vector<int> deps;
+  std::bitset<kMaxWords + 1> done;
+  std::string front;
+  std::string preSubject;
+  int subject = 0;
+  std::string subjectText;
+  std::string time;  // time words, right after the subject
+  std::vector<Piece> preVerb;
+  std::string place;  // prepositional phrases before the verb
+  std::string verb;
+  std::string complement;  // 得 and a manner adverb, or a place adverb
+  std::string objects;
+  std::string rest;
+  bool negation = false;
+  bool passive = false;
+  bool progressive = false;
+  bool perfect = false;
+  bool past = false;
+  bool modal = false;
+  bool agent = false;      // a "by" phrase follows the verb
+  bool frontObject = false;  // the object goes before the verb with 把
+  bool copula = true;      // "be" keeps 是
+  bool existential = false;  // "there is": 有
+  std::string predicate;   // the adjective or adverb that stands for 是
+  bool degree = false;     // the predicate adjective has a degree adverb of its own
+  bool noun = false;       // the clause has an object
+  bool frontIsMark = false;  // the front is a mark of its own (假如, 但愿)
+  bool placeIsZai = false;   // a phrase of place with 在 stands before the verb
+  bool baFront = false;      // a rendering of the verb fronts its object with 把
+  std::string fronted;     // the object fronted with 把
+};
+
+std::string Generator::GenerateClause(int pos) {
+  Clause c;
+  RenderedPlaceToVerb(pos);
+  c.deps = DepsOf(pos);
+  c.past = (Flags(pos) & wf::ED) != 0 && (Flags(pos) & wf::ING) == 0;
+  ClauseFront(pos, c);
+  ClauseSubject(pos, c);
+  ClauseModifiers(pos, c);
+  ClauseVerb(pos, c);
+  ClauseObjects(pos, c);
+  ClauseRest(pos, c);
+  return AssembleClause(pos, c);
+}
+
+// Conjunctions that open their clause (因为, 如果) go first.
+void Generator::ClauseFront(int pos, Clause& c) {
+  (void)pos;
+  for (int d : c.deps) {
+    if (Node(d).category != cat::kConj || c.done[static_cast<std::size_t>(d)]) continue;
+    if (SenseFlagByte(state_, d, cat::kConj) == 0 && Node(d).marks < 8) continue;
+    c.front += GenerateNode(d);
+    c.done.set(static_cast<std::size_t>(d));
+  }
+}
+
+// The subject, and what stands before it in English and stays there in
+// Chinese: prepositional phrases, clauses and nouns opening the sentence.
+// Adverbs, wh-words and auxiliaries before the subject (questions: "Will
+// you go") move behind it, since Chinese does not invert.
+void Generator::ClauseSubject(int pos, Clause& c) {
+  for (int d : c.deps)
+    if (Node(d).relation == rsub && !c.done[static_cast<std::size_t>(d)]) {
+      c.subject = d;
+      break;
+    }
+  if (c.subject == 0) return;
+  for (int d : c.deps) {
+    if (d >= c.subject || c.done[static_cast<std::size_t>(d)] || Node(d).relation != rmod) continue;
+    const Category k = Node(d).category;
+    if (k == cat::kAdv || k == cat::kWh || k == cat::kAux) continue;
+    c.preSubject += k == cat::kPrep ? PrepPhrase(d, false) : GenerateNode(d);
+    c.done.set(static_cast<std::size_t>(d));
+  }
+  // A first-word auxiliary outside a question is a condition ("Should you
+  // need help"), or a wish ("May you be happy!").
+  for (int d : c.deps) {
+    if (d != 1 || Node(d).category != cat::kAux || InQuestion()) continue;
+    if (state_.endPunct == '!' && IsWordText(d, "may")) {
+      c.front += cn::kDanYuan;
+      c.frontIsMark = true;
+      c.done.set(static_cast<std::size_t>(d));
+      Account(d);
+    } else {
+      c.front += cn::kJiaRu;
+      c.frontIsMark = true;
+    }
+  }
+  const int s = c.subject;
+  c.done.set(static_cast<std::size_t>(s));
+  // "It is important to learn": the subject "it" stands for the clause or
+  // infinitive after the predicate, which takes its place.
+  if (IsWordText(s, "it") && HasDepWithRelation(*tree_, pos, rpred)) {
+    for (int d : c.deps) {
+      if (d < pos || c.done[static_cast<std::size_t>(d)]) continue;
+      const Category k = Node(d).category;
+      if (k != cat::kThat && k != cat::kTo) continue;
+      Account(s);
+      c.subjectText = GenerateNode(d);
+      if (k == cat::kThat) c.subjectText += cn::kComma;
+      c.done.set(static_cast<std::size_t>(d));
+      return;
+    }
+  }
+  c.subjectText = GenerateNode(s);
+}
+
+// Adverbs, auxiliaries, negation, prepositional phrases and time words.
+void Generator::ClauseModifiers(int pos, Clause& c) {
+  const bool verbIng = (Flags(pos) & wf::ING) != 0 && (Flags(pos) & wf::S) == 0;
+  const bool verbEn = (Flags(pos) & wf::EN) != 0;
+  for (int d : c.deps) {
+    if (c.done[static_cast<std::size_t>(d)]) continue;
+    const DepNode& n = Node(d);
+    if (n.relation != rmod && !(n.category == cat::kWh && n.relation != rclause)) {
+      if (IsTimeNoun(d) && d != c.subject) {
+        c.time += GenerateNode(d);
+        c.done.set(static_cast<std::size_t>(d));
+      }
+      continue;
+    }
+    c.done.set(static_cast<std::size_t>(d));
+    switch (n.category) {
+      case cat::kAdv:
+        if (IsWordText(d, "not")) {
+          Account(d);
+          c.negation = true;
+          if (!c.preVerb.empty() && c.preVerb.back().kind == PieceKind::kModal)
+            c.preVerb.insert(c.preVerb.end() - 1, Piece{PieceKind::kNegation, {}});
+          else
+            c.preVerb.push_back(Piece{PieceKind::kNegation, {}});
+        } else {
+          std::string t = AdverbText(pos, d, c);
+          if (!t.empty()) c.preVerb.push_back(Piece{PieceKind::kAdverb, t});
+        }
+        break;
+      case cat::kAux: {
+        const std::uint8_t flags = SenseFlagByte(state_, d, cat::kAux);
+        Account(d);
+        if (IsWordText(d, "be")) {
+          if (verbIng) c.progressive = true;
+          else if (verbEn) c.passive = true;
+          if (verbEn && c.subject != 0 && (Flags(d) & wf::ING) != 0) c.progressive = true;
+          if ((Flags(d) & wf::ED) != 0) c.past = true;
+        } else if (IsWordText(d, "have")) {
+          c.perfect = true;
+        } else if ((flags & aux_flag::kNegative) != 0) {
+          c.negation = true;
+          std::string t = GenerateNode(d);
+          c.preVerb.push_back(Piece{PieceKind::kNegation, {}});
+          if (!t.empty()) c.preVerb.push_back(Piece{PieceKind::kModal, t});
+        } else {
+          if (IsWordText(d, "do") && (Flags(d) & wf::ED) != 0) c.past = true;
+          std::string t = GenerateNode(d);
+          if (!t.empty()) {
+            c.modal = true;
+            c.preVerb.push_back(Piece{PieceKind::kModal, t});
+          }
+        }
+        break;
+      }
+      case cat::kPrep: {
+        bool before = (SenseFlagByte(state_, d, cat::kPrep) & prep_flag::kBeforeVerb) != 0;
+        // The verb's own renderings may place the phrase (and front the
+        // object with 把: "put it on the table" 把它放在桌子上).
+        const int kind = RenderingFor(pos, d);
+        if (kind == rendering::kMod) before = true;
+        if (kind == rendering::kStype || kind == rendering::kPos) before = false;
+        if (kind == rendering::kPos) c.baFront = true;
+        Node(d).genCode = before ? 1 : 2;
+        if (IsWordText(d, "by")) {
+          // "by" names the agent of a passive (被他); elsewhere the means:
+          // 乘 a vehicle, else 通过.
+          const bool agent = c.passive || (verbEn && !c.perfect && d > pos);
+          if (agent) {
+            c.agent = d > pos;
+            c.place += PrepPhrase(d, false);
+          } else {
+            c.place += PrepPhrase(d, false, MeansFrame(d));
+          }
+          break;
+        }
+        if (!before && d > pos) {
+          c.done.reset(static_cast<std::size_t>(d));  // placed after the verb, once its text is known
+          break;
+        }
+        std::string t = PrepPhrase(d, false);
+        if (before) {
+          c.placeIsZai = c.placeIsZai || StartsWith(t, cn::kZai);
+          c.place += t;
+        } else {
+          c.rest += t;
+        }
+        break;
+      }
+      case cat::kWh: {
+        // A question word on the verb: "what" and "who" before the subject
+        // are the object and go after the verb; how, why, when, where stand
+        // before the verb.
+        const bool objectWord = IsWordText(d, "what") || IsWordText(d, "who") || IsWordText(d, "whom") ||
+                                IsWordText(d, "which");
+        std::string t = GenerateNode(d);
+        if (objectWord && d < pos && FindDepWithRelation(*tree_, pos, robj1) == 0) c.objects += t;
+        else c.preVerb.push_back(Piece{PieceKind::kOther, t});
+        break;
+      }
+      default:
+        if (IsTimeNoun(d)) c.time += GenerateNode(d);
+        else if (d < pos) c.preVerb.push_back(Piece{PieceKind::kOther, GenerateNode(d)});
+        else c.rest += GenerateNode(d);
+        break;
+    }
+  }
+}
+
+// An adverb's place: before the verb as in Chinese generally (也, 已经,
+// 经常); a place adverb after the verb stays there as its complement (回来,
+// 住这里); a manner adverb after a verb without object follows it with 得
+// (跑得很快).
+std::string Generator::AdverbText(int verb, int adv, Clause& c) {
+  std::string t = GenerateNode(adv);
+  if (adv < verb) return t;
+  const std::uint16_t flags = FirstAdvFlags(state_, adv);
+  if ((flags & adv_flag::kPredicative) != 0) {
+    c.complement += t;
+    return {};
+  }
+  const bool hasObject = FindDepWithRelation(*tree_, verb, robj1) != 0;
+  if (!hasObject && Node(adv).depCount == 0 && IsMannerAdverb(sentence_.WordText(adv)) && CharCount(t) <= 2) {
+    c.complement += std::string(cn::kDe2) + std::string(cn::kHen) + t;
+    return {};
+  }
+  if (Node(adv).depCount == 0 && IsMannerAdverb(sentence_.WordText(adv)) && CharCount(t) >= 2 &&
+      !EndsWithChar(t, "\xB5\xD8"))  // 地
+    t += "\xB5\xD8";
+  return t;
+}
+
+// A noun that tells when: a time word that may also be an adverb
+// ("yesterday", "tonight"), or a time noun with "this", "last", "next",
+// "every" (this morning, every day). Chinese puts it before the verb.
+bool Generator::IsTimeNoun(int pos) const {
+  if (Node(pos).category != cat::kN || !Known(pos)) return false;
+  const Sense* s = FirstSenseOf(pos, cat::kN);
+  const NounFields* n = s ? s->Noun() : nullptr;
+  if (n == nullptr) return false;
+  bool time = false;
+  for (std::uint8_t k : n->classes) time = time || k == 2;
+  if (!time) return false;
+  const DepNode& node = Node(pos);
+  if (node.depCount == 0) return FirstSenseOf(pos, cat::kAdv) != nullptr;
+  for (int k = 0; k < node.depCount; ++k) {
+    const int d = node.deps[static_cast<std::size_t>(k)];
+    if (d > pos) return false;
+    const std::string_view w = sentence_.WordText(d);
+    if (w == "this" || w == "last" || w == "next" || w == "every" || w == "each" || w == "that" || w == "all")
+      return true;
+  }
+  return false;
+}
+
+// The verb's own text: its sense by the complement pattern; for "be", 有
+// after "there", nothing before an adjective or adverb that is the
+// predicate (他很高, 他在这里), or before a prepositional phrase alone.
+void Generator::ClauseVerb(int pos, Clause& c) {
+  if (Node(pos).category == cat::kBe) {
+    if (c.subject != 0 && Node(c.subject).category == cat::kThere) {
+      c.existential = true;
+      c.verb = cn::kYou;
+      return;
+    }
+    const int pred = FindDepWithRelation(*tree_, pos, rpred);
+    if (pred != 0 && !c.done[static_cast<std::size_t>(pred)]) {
+      const Category pc = Node(pred).category;
+      if (pc == cat::kAdj || pc == cat::kAdv) {
+        c.copula = false;
+        c.done.set(static_cast<std::size_t>(pred));
+        c.predicate = GenerateNode(pred);
+        const bool graded = (Flags(pred) & (wf::ER | wf::EST)) != 0;
+        bool degree = graded || HasDepOfCategory(*tree_, pred, cat::kAdv);
+        if (pc == cat::kAdj && !degree && !IsAbsoluteAdjective(sentence_.WordText(pred)) && !c.negation &&
+            !InQuestion() && AllChinese(c.predicate) && CharCount(c.predicate) <= 2)
+          c.predicate = std::string(cn::kHen) + c.predicate;
+        if (pc == cat::kAdv && !StartsWith(c.predicate, cn::kZai) &&
+            (IsWordText(pred, "here") || IsWordText(pred, "there")))
+          c.predicate = std::string(cn::kZai) + c.predicate;
+        return;
+      }
+    }
+    const bool object = FindDepWithRelation(*tree_, pos, robj1) != 0 || pred != 0 ||
+                        HasLaterDepOfCategory(*tree_, pos, cat::kTo) || HasLaterDepOfCategory(*tree_, pos, cat::kThat) ||
+                        HasLaterDepOfCategory(*tree_, pos, cat::kV) || HasLaterDepOfCategory(*tree_, pos, cat::kBe);
+    if (!object && c.placeIsZai) {
+      c.copula = false;  // 他在房间里
+      return;
+    }
+    c.verb = ChooseEquivalent(pos, cat::kBe, 0);
+    return;
+  }
+  c.verb = VerbEquivalent(pos, VerbComplementPattern(state_, *tree_, pos));
+}
+
+// The objects after the verb, in English order (给他一本书); a verb whose
+// equivalent has a slot takes them there.
+void Generator::ClauseObjects(int pos, Clause& c) {
+  std::string objects;
+  for (int d : c.deps) {
+    if (c.done[static_cast<std::size_t>(d)]) continue;
+    const Relation r = Node(d).relation;
+    const bool clauseObject = r == rcmod && d > pos && Node(d).category != cat::kTo &&
+                              (Node(d).category == cat::kThat || HasDepWithRelation(*tree_, d, rsub));
+    if (r != robj1 && r != robj2 && !clauseObject && r != rfuzzy) continue;
+    c.done.set(static_cast<std::size_t>(d));
+    NegatingDeterminer(d, c);
+    if (c.baFront && r == robj1 && !c.passive && c.fronted.empty()) {
+      c.fronted = GenerateNode(d);
+      continue;
+    }
+    objects += GenerateNode(d);
+    c.noun = true;
+  }
+  c.objects = objects + c.objects;
+}
+
+// "I have no money", "there is no water": the determiner "no" on an object
+// negates the verb (没有钱) and writes nothing itself.
+void Generator::NegatingDeterminer(int object, Clause& c) {
+  if (Node(object).category != cat::kN) return;
+  for (int d : DepsOf(object)) {
+    if (d > object || Node(d).category != cat::kDet || !IsWordText(d, "no")) continue;
+    silenced_.set(static_cast<std::size_t>(d));
+    if (!c.negation) c.preVerb.push_back(Piece{PieceKind::kNegation, {}});
+    c.negation = true;
+    return;
+  }
+}
+
+// "put the book on the table": the parse may hang the place on the object;
+// when the verb's rendering names that preposition (pos= 在), the place
+// belongs to the verb (把书放在桌子上).
+void Generator::RenderedPlaceToVerb(int verb) {
+  const int object = FindDepWithRelation(*tree_, verb, robj1);
+  if (object == 0 || object < verb || Node(object).category != cat::kN) return;
+  for (int d : DepsOf(object)) {
+    if (d < object || Node(d).category != cat::kPrep || RenderingFor(verb, d) != rendering::kPos) continue;
+    const Relation r = Node(d).relation;
+    Detach(*tree_, d, object);
+    if (!Attach(*tree_, d, verb, rmod, sink_)) Attach(*tree_, d, object, r, sink_);
+    return;
+  }
+}
+
+// The kind of the verb's rendering that names this preposition (by its
+// English word or the start of its Chinese), 0 for none.
+int Generator::RenderingFor(int verb, int prep) const {
+  const std::string_view word = sentence_.WordText(prep);
+  const Sense* ps = FirstSenseOf(prep, cat::kPrep);
+  const std::string_view chinese = ps ? std::string_view(ps->text) : std::string_view{};
+  const WordRecord& w = Word(verb);
+  for (int k = 0; k < w.senseCount; ++k) {
+    const std::size_t at = static_cast<std::size_t>(w.firstSense) + static_cast<std::size_t>(k);
+    if (at >= state_.senseTable.size() || state_.senseTable[at] == nullptr) break;
+    const VerbFields* v = state_.senseTable[at]->Verb();
+    if (v == nullptr) continue;
+    for (const std::string& r : v->renderings) {
+      if (r.size() < 2) continue;
+      const std::uint8_t kind = static_cast<std::uint8_t>(r[0]);
+      if (kind != rendering::kMod && kind != rendering::kStype && kind != rendering::kPos) continue;
+      const std::string_view value = std::string_view(r).substr(1);
+      if (value == word || StartsWith(chinese, value)) return kind;
+    }
+  }
+  return 0;
+}
+
+// The frame of "by" as a means: 乘 a vehicle, 通过 anything else.
+std::string Generator::MeansFrame(int by) const {
+  const int obj = Node(by).depCount == 1 ? Node(by).deps[0] : 0;
+  if (obj != 0 && Node(obj).category == cat::kN) {
+    if (const Sense* s = FirstSenseOf(obj, cat::kN))
+      if (const NounFields* n = s->Noun())
+        for (std::uint8_t k : n->classes)
+          if (k == 27) return "\xB3\xCB\\C";  // 乘
+  }
+  return std::string(cn::kTongGuo) + "\\C";
+}
+
+// Whatever else hangs on the verb, in order: infinitives, clauses,
+// predicatives of verbs (变得快乐), prepositional phrases after the verb.
+void Generator::ClauseRest(int pos, Clause& c) {
+  std::string front;
+  for (int d : c.deps) {
+    if (c.done[static_cast<std::size_t>(d)]) continue;
+    c.done.set(static_cast<std::size_t>(d));
+    if (Node(d).relation == rv2n) {
+      front += GenerateNode(d);
+      continue;
+    }
+    if (Node(d).category == cat::kPrep) {
+      // "go to school": a verb of motion (去, 来, 回, 到) takes the place
+      // as its object (去学校), without 到.
+      if (IsWordText(d, "to") && Node(d).depCount == 1 &&
+          (EndsWithChar(c.verb, "\xC8\xA5") || EndsWithChar(c.verb, "\xC0\xB4") ||
+           EndsWithChar(c.verb, "\xBB\xD8") || EndsWithChar(c.verb, "\xB5\xBD"))) {  // 去 来 回 到
+        Account(d);
+        c.rest += GenerateNode(Node(d).deps[0]);
+        continue;
+      }
+      c.rest += PrepPhrase(d, false);
+      continue;
+    }
+    c.rest += GenerateNode(d);
+  }
+  (void)pos;
+  c.front = front + c.front;
+}
+
+// Whether a negated verb takes 没 (did not go: 没去; has not come: 没来)
+// rather than 不: a past or perfect of a verb of action.
+bool Generator::IsPastNegation(int pos, const Clause& c) const {
+  if (StartsWith(c.verb, cn::kYou) && c.copula) return true;
+  if (Node(pos).category == cat::kBe || c.modal) return false;
+  if (!(c.past || c.perfect)) return false;
+  return !IsStateVerb(sentence_.WordText(pos));
+}
+
+std::string Generator::AssembleClause(int pos, Clause& c) {
+  Account(pos);
+  std::string negation;
+  if (c.negation) {
+    negation = IsPastNegation(pos, c) ? cn::kMei : cn::kBu;
+    // A command: 不要 (Don't go).
+    if (c.subject == 0 && Node(pos).head == 0 && !InQuestion() && Node(pos).category == cat::kV && !c.past &&
+        (Flags(pos) & (wf::ING | wf::EN)) == 0)
+      negation += "\xD2\xAA";  // 要
+  }
+  // An opening clause ("because ...", "if ...") is set off by a comma.
+  std::string front = c.front;
+  if (!front.empty() && !c.frontIsMark && !EndsWithChar(front, cn::kComma) && !c.subjectText.empty())
+    front += cn::kComma;
+  std::string out = front + c.preSubject + c.subjectText + c.time;
+  bool negated = false;
+  for (const Piece& p : c.preVerb) {
+    if (p.kind == PieceKind::kNegation) {
+      if (!negated) out += negation;
+      negated = true;
+    } else {
+      out += p.text;
+    }
+  }
+  if (c.negation && !negated) out += negation;
+  if (!c.copula && c.verb.empty()) {
+    // "be" without 是: the place, the predicate adjective or adverb.
+    out += c.place;
+    out += c.predicate;
+    out += c.complement;
+    out += c.objects;
+    out += c.rest;
+    return out;
+  }
+  // 正在 is an adverb of the verb and stands before its place (正在天上闪烁).
+  if (c.progressive && !c.negation) {
+    bool act = false;
+    if (c.subject != 0) {
+      const Sense* s = FirstSenseOf(c.subject, cat::kN);
+      if (const NounFields* n = s ? s->Noun() : nullptr)
+        for (std::uint8_t k : n->classes) act = act || k == 36;
+    }
+    // 正在 before a place with 在 merges with it (正在天空里闪烁).
+    if (act) out += cn::kShi;
+    else if (StartsWith(c.place, cn::kZai)) out += "\xD5\xFD";  // 正
+    else out += cn::kZhengZai;
+  }
+  // "be" keeps its place after 是 unless it is a place of 在 or the "be"
+  // says that something is there (在桌子上有一本书): 最快的方法是乘飞机.
+  const bool placeAfter = Node(pos).category == cat::kBe && !c.existential && !c.placeIsZai;
+  if (!placeAfter) out += c.place;
+  if (!c.fronted.empty()) out += std::string(cn::kBa) + c.fronted;
+  if (c.passive && !c.agent && Node(pos).category == cat::kV) out += cn::kBei;
+  // The verb's complement (回, 得很好) and 了 follow the verb; a verb whose
+  // text frames its object (把\o装罐) takes them after the frame.
+  std::string tail = c.complement;
+  // 了 after a finished action of the main clause (他买了一本书), after the
+  // verb's complement (收起来了); not where a clause or an infinitive
+  // follows (他说他会来), nor after 得.
+  const bool clauseAfter = HasLaterDepOfCategory(*tree_, pos, cat::kThat) ||
+                           HasLaterDepOfCategory(*tree_, pos, cat::kTo) || HasLaterDepOfCategory(*tree_, pos, cat::kV) ||
+                           HasLaterDepOfCategory(*tree_, pos, cat::kBe) || HasLaterDepOfCategory(*tree_, pos, cat::kWh);
+  bool le = false;
+  if (kMarkCompletedActions && (c.past || c.perfect) && !c.negation && !c.progressive && !c.passive && !c.modal &&
+      Node(pos).category == cat::kV && !IsStateVerb(sentence_.WordText(pos)) &&
+      (Node(pos).head == 0 || Node(pos).relation == rcon) && !clauseAfter && !InQuestion() &&
+      c.complement.find(std::string(cn::kDe2)) == std::string::npos)
+    le = true;
+  // With no object but a place after the verb, 了 closes the clause
+  // (把书放在桌子上了).
+  std::string rest = c.rest;
+  if (le && c.objects.empty() && !rest.empty()) rest += cn::kLe;
+  else if (le) tail += cn::kLe;
+  if (placeAfter) tail += c.place;
+  if (FindSlotMarker(c.verb) != std::string::npos) out += InsertComplement(c.verb, c.objects) + tail;
+  else out += c.verb + tail + c.objects;
+  out += rest;
+  return out;
+}
+
+// A prepositional phrase: the preposition's frame around its object. On a
+// noun the place frame loses its 在 (桌子上的书), "from" becomes 来自 and
+// "with" 有. A year after "in", "since" and the like is written with 年,
+// and a time or a number takes no 里/上 of place (在1990年, 在早上).
+std::string Generator::PrepPhrase(int prep, bool modifiesNoun, std::string_view frame) {
+  Account(prep);
+  const DepNode& p = Node(prep);
+  std::string own = frame.empty() ? ChooseEquivalent(prep, cat::kPrep, 0) : std::string(frame);
+  if (p.depCount != 1) {
+    if (p.depCount == 0) {
+      sink_.Diagnose("prep/conj should and can have only 1 dependent!");
+      return InsertComplement(own, "");
+    }
+    sink_.Diagnose("prep/conj should and can have only 1 dependent!");
+  }
+  const int obj = p.deps[0];
+  // A wh-object with its clause: "for what he did" 为他所做的.
+  if (Node(obj).category == cat::kWh && HasDepWithRelation(*tree_, obj, rclause)) {
+    std::string clause;
+    const std::vector<int> whDeps = DepsOf(obj);
+    Account(obj);
+    for (int d : whDeps) clause += GenerateNode(d);
+    if (IsWordText(obj, "what")) clause += cn::kDe;
+    else if (IsWordText(obj, "whoever")) clause += cn::kRenHeRen;
+    for (std::size_t k = 1; k < static_cast<std::size_t>(p.depCount); ++k) clause += GenerateNode(p.deps[k]);
+    return InsertComplement(own, clause);
+  }
+  std::string object = GenerateNode(obj);
+  for (std::size_t k = 1; k < static_cast<std::size_t>(p.depCount); ++k) object += GenerateNode(p.deps[k]);
+
+  const bool number = Node(obj).category == cat::kNum;
+  const std::string_view objText = state_.textPool.Get(Word(obj).text);
+  const bool year = number && objText.size() == 4 && objText[0] >= '1' && objText[0] <= '2' &&
+                    objText.find_first_not_of("0123456789") == std::string_view::npos;
+  bool timeObject = false;
+  if (Node(obj).category == cat::kN && Known(obj)) {
+    if (const Sense* s = FirstSenseOf(obj, cat::kN))
+      if (const NounFields* n = s->Noun())
+        for (std::uint8_t k : n->classes) timeObject = timeObject || k == 2;
+  }
+  if (year) object += cn::kNian;
+  // The place frame 在\C里 (in), 在\C上 (on): a time or a number takes the
+  // bare 在.
+  const std::size_t slot = FindSlotMarker(own);
+  // A place that is a name (东京), a place word (那里) or already ends in the
+  // frame's 里/上 takes the bare 在 too (在东京, 在那里).
+  bool bare = year || number || timeObject;
+  if (StartsWith(own, cn::kZai) && slot == 2 && own.size() == 6) {
+    const std::string_view suffix = std::string_view(own).substr(4);
+    const Category oc = Node(obj).category;
+    if (oc == cat::kAdv || EndsWithChar(object, suffix) || EndsWithChar(object, "\xC0\xEF")) bare = true;  // 里
+    if (oc == cat::kN && Node(obj).depCount == 0) {
+      const Sense* s = Known(obj) ? FirstSenseOf(obj, cat::kN) : nullptr;
+      const NounFields* n = s ? s->Noun() : nullptr;
+      if (n != nullptr ? HasNounCode(n->codes, nc::PN) : (Flags(obj) & wf::WF_NOTFOUND) != 0) bare = true;
+    }
+  }
+  if (bare && StartsWith(own, cn::kZai) && slot == 2 && own.size() == 6) own = std::string(cn::kZai) + "\\C";
+  if (modifiesNoun) {
+    if (IsWordText(prep, "from")) own = "\xC0\xB4\xD7\xD4\\C";  // 来自
+    else if (IsWordText(prep, "with")) own = std::string(cn::kYou) + "\\C";
+    else if (StartsWith(own, cn::kZai) && FindSlotMarker(own) == 2 && own.size() > 4) own = own.substr(2);
+    else if (StartsWith(own, cn::kZai) && own == std::string(cn::kZai) + "\\C") own = "\\C";
+  }
+  return InsertComplement(own, object);
+}
+
+}  // namespace wb

@@ -1,0 +1,320 @@
+// The node generator: the text of one node and everything that depends on
+// it, by the category the parse gave the word. Nouns and clauses have files
+// of their own; the small categories are here.
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "engine/analysis/lexicon.h"
+#include "engine/analysis/morphology.h"
+#include "engine/generate/chinese_text.h"
+#include "engine/generate/generator.h"
+#include "engine/grammar/sense.h"
+#include "engine/grammar/sense_bits.h"
+#include "engine/parse/tree.h"
+#include "engine/parse/word_queries.h"
+
+namespace wb {
+
+namespace {
+
+inline constexpr std::string_view kDiagOneDependent = "prep/conj should and can have only 1 dependent!";
+inline constexpr std::string_view kDiagWhDependents = "wh has too much dependents!";
+inline constexpr std::string_view kDiagWeirdAnd = "\"and\" has weird dependents!";
+
+// Deeper than any tree of 50 words can be: a node met again at this depth
+// belongs to a damaged tree and is left out.
+constexpr int kMaxDepth = 2 * kMaxWords + 2;
+
+}  // namespace
+
+Generator::Generator(SentenceContext& sentence, GenerationMemory& memory)
+    : sentence_(sentence), state_(sentence.State()), memory_(memory) {}
+
+WordFlags Generator::Flags(int pos) const { return FlagsOf(state_, pos); }
+
+bool Generator::IsWordText(int pos, std::string_view text) const {
+  return pos >= 1 && pos <= state_.sentenceLen && sentence_.WordText(pos) == text;
+}
+
+bool Generator::Known(int pos) const { return IsKnownWord(state_, pos); }
+
+const Sense* Generator::FirstSenseOf(int pos, Category c) const { return FindSense(state_, pos, c); }
+
+std::vector<int> Generator::DepsOf(int pos) const {
+  const DepNode& n = Node(pos);
+  std::vector<int> deps;
+  deps.reserve(n.depCount);
+  for (int k = 0; k < n.depCount && k < MAXDNO; ++k) deps.push_back(n.deps[static_cast<std::size_t>(k)]);
+  // The parse lists dependents in the order it attached them; generation
+  // places them by where they stand in the sentence.
+  std::sort(deps.begin(), deps.end());
+  return deps;
+}
+
+std::string Generator::GenerateNode(int pos) {
+  if (pos < 1 || pos > state_.sentenceLen || depth_ > kMaxDepth) return {};
+  if (silenced_[static_cast<std::size_t>(pos)]) {
+    Account(pos);
+    return {};
+  }
+  ++depth_;
+  std::string text;
+  if (const std::string_view fixed = fixedText_[static_cast<std::size_t>(pos)]; !fixed.empty()) {
+    text = GenerateDepsThen(pos, fixed);
+  } else if (Node(pos).depCount == 0) {
+    text = GenerateLeaf(pos);
+  } else {
+    text = GenerateWithDeps(pos);
+  }
+  Account(pos);
+  // A coordination partner follows (猫和狗).
+  if (const int partner = Node(pos).partner; partner != 0 && partner != pos && Node(partner).head == pos)
+    text += GenerateNode(partner);
+  text = WithMarks(pos, std::move(text));
+  --depth_;
+  return text;
+}
+
+// A node in quotes or brackets is written within Chinese ones; the marks
+// and the words of a multi-word phrase hang on the node without being its
+// dependents, and are accounted for with it.
+std::string Generator::WithMarks(int pos, std::string text) {
+  for (int i = 1; i <= state_.sentenceLen; ++i) {
+    if (i == pos || Node(i).head != pos || Node(pos).partner == i) continue;
+    bool listed = false;
+    for (int k = 0; k < Node(pos).depCount; ++k) listed = listed || Node(pos).deps[static_cast<std::size_t>(k)] == i;
+    if (!listed && !Accounted(i) && Node(i).depCount == 0) Account(i);
+  }
+  const int marks = Node(pos).marks & 7;
+  if (marks == 1) return std::string(cn::kOpenQuote) + text + std::string(cn::kCloseQuote);
+  if (marks == 2) return std::string(cn::kOpenParen) + text + std::string(cn::kCloseParen);
+  return text;
+}
+
+std::string Generator::GenerateLeaf(int pos) {
+  const DepNode& n = Node(pos);
+  switch (n.category) {
+    case cat::kN: {
+      // A plural asks for a countable sense, a bare singular outside a noun
+      // compound for an uncountable one.
+      int required = kAnyNounCode;
+      if ((Flags(pos) & wf::PLURAL) != 0 && (Flags(pos) & wf::SINGULAR) == 0) required = nc::C;
+      else if (Flags(pos) == 0 && !HeadCategoryIs(*tree_, pos, cat::kN)) required = nc::U;
+      return ChooseEquivalent(pos, cat::kN, required);
+    }
+    case cat::kV:
+      return GenerateVerbLeaf(pos);
+    case cat::kBe:
+      return GenerateClause(pos);
+    case cat::kWh:
+      return GenerateWhLeaf(pos);
+    case cat::kConj:
+    case cat::kPrep:
+      sink_.Diagnose(kDiagOneDependent);
+      return InsertComplement(ChooseEquivalent(pos, n.category, 0), "");
+    case cat::kAnd:
+      return InsertComplement(ChooseEquivalent(pos, n.category, 0), "");
+    default:
+      return InsertComplement(ChooseEquivalent(pos, n.category, 0), "");
+  }
+}
+
+// A verb alone: intransitive when it can be; after "to" on a noun, or as a
+// participle by its head, transitive; after "and", the code of the verb
+// the coordination hangs on.
+std::string Generator::GenerateVerbLeaf(int pos) {
+  const DepNode& n = Node(pos);
+  const WordFlags f = Flags(pos);
+  if (n.head != 0 && (f & wf::ING) != 0 && (f & wf::S) == 0 && (n.head == pos + 1 || n.head == pos - 1)) {
+    bool found = false;
+    std::string p = Participle(pos, found);
+    if (found) return p;
+  }
+  // A verb without dependents is a clause of its own when it is a root or
+  // a conjunct: its marks (了, 没) come from the clause assembly.
+  if (n.head == 0) return GenerateClause(pos);
+  VerbCodeChoice codes;
+  if (n.relation == renmod) codes.codes = {vc::t1, -1, -1, -1};
+  else if (HasVerbCode(state_, pos, vc::i0)) codes.codes = {vc::i0, vc::t1, -1, -1};
+  else codes.codes = {vc::t1, -1, -1, -1};
+  const DepNode& h = Node(n.head);
+  if (h.category == cat::kTo && h.head != 0 && Node(h.head).category == cat::kN && HasVerbCode(state_, pos, vc::t1)) {
+    codes.codes = {vc::t1, -1, -1, -1};
+  } else if (h.category == cat::kAnd && !HasVerbCode(state_, pos, vc::i0)) {
+    const int over = h.head;
+    if (over != 0 && Node(over).category == cat::kV) {
+      codes = VerbComplementPattern(state_, *tree_, over);
+    } else {
+      codes.codes = {vc::t1, -1, -1, -1};
+    }
+  } else if ((n.head == pos + 1 || n.head == pos - 1) && (f & wf::EN) != 0) {
+    codes.codes = {vc::t1, vc::i0, -1, -1};
+  }
+  Account(pos);
+  return InsertComplement(VerbEquivalent(pos, codes), "");
+}
+
+// The -ing form by its head takes the rendering stored for it with one of
+// the verb's senses, when there is one.
+std::string Generator::Participle(int pos, bool& found) {
+  found = false;
+  const WordRecord& w = Word(pos);
+  for (int k = 0; k < w.senseCount; ++k) {
+    const std::size_t at = static_cast<std::size_t>(w.firstSense) + static_cast<std::size_t>(k);
+    if (at >= state_.senseTable.size() || state_.senseTable[at] == nullptr) break;
+    const VerbFields* v = state_.senseTable[at]->Verb();
+    if (v == nullptr) continue;
+    for (const std::string& r : v->renderings)
+      if (!r.empty() && static_cast<std::uint8_t>(r[0]) == rendering::kVmot) {
+        found = true;
+        return r.substr(1);
+      }
+  }
+  return {};
+}
+
+// A wh-word without dependents. In a question it is the question word; in a
+// relative clause (it has a head) "who", "which", "that" and "where" only
+// join the clause to its noun and are not written, "whose" is 其, and a wh-
+// word that is the object of "be" keeps its word.
+std::string Generator::GenerateWhLeaf(int pos) {
+  const DepNode& n = Node(pos);
+  const bool relative = n.genCode != 0 && !InQuestion();
+  if (!relative) {
+    if (!InQuestion() && n.head == 0) {
+      if (IsWordText(pos, "which")) return std::string(cn::kQi);
+      if (IsWordText(pos, "who")) return {};
+    }
+    return ChooseEquivalent(pos, cat::kWh, 0);
+  }
+  const Category hc = Node(n.genCode).category;
+  if (hc == cat::kBe && n.relation != rsub) return ChooseEquivalent(pos, cat::kWh, 0);
+  if (IsWordText(pos, "whose")) return std::string(cn::kQi);
+  if (IsWordText(pos, "what") || IsWordText(pos, "whatever") || IsWordText(pos, "whoever") ||
+      IsWordText(pos, "how") || IsWordText(pos, "why"))
+    return ChooseEquivalent(pos, cat::kWh, 0);
+  return {};
+}
+
+std::string Generator::GenerateWithDeps(int pos) {
+  const Category c = Node(pos).category;
+  switch (c) {
+    case cat::kN:
+      return GenerateNoun(pos);
+    case cat::kV:
+    case cat::kBe:
+      return GenerateClause(pos);
+    case cat::kComma: {
+      std::string own = ChooseEquivalent(pos, c, 0);
+      std::string text;
+      for (int d : DepsOf(pos)) {
+        if (Node(d).relation == rcon && !text.empty()) text += own;
+        text += GenerateNode(d);
+      }
+      if (Node(pos).depCount == 1 && Node(Node(pos).deps[0]).relation == rcon) text = own + text;
+      return text;
+    }
+    case cat::kConj: {
+      if (Node(pos).depCount != 1) sink_.Diagnose(kDiagOneDependent);
+      std::string dep;
+      for (int d : DepsOf(pos)) dep += GenerateNode(d);
+      std::string text = InsertComplement(ChooseEquivalent(pos, c, 0), dep);
+      // An opening clause is set off from the main clause.
+      if (Node(pos).head != 0 && pos < Node(pos).head) text += cn::kComma;
+      return text;
+    }
+    case cat::kNum:
+      return GenerateNum(pos);
+    case cat::kPrep:
+      return PrepPhrase(pos, false);
+    case cat::kTo:
+      return GenerateDepsThen(pos, {}).insert(0, ChooseEquivalent(pos, c, 0));
+    case cat::kWh:
+      return GenerateWh(pos);
+    case cat::kAnd:
+      return GenerateAnd(pos);
+    default:
+      return GenerateDepsThen(pos, ChooseEquivalent(pos, c, 0));
+  }
+}
+
+// The dependents in order, then the node's own text; a text with a slot
+// takes them in it.
+std::string Generator::GenerateDepsThen(int pos, std::string_view own) {
+  std::string deps;
+  for (int d : DepsOf(pos)) deps += GenerateNode(d);
+  Account(pos);
+  if (FindSlotMarker(own) != std::string_view::npos) return InsertComplement(own, deps);
+  return deps + std::string(own);
+}
+
+// A numeral: with one adverb or noun dependent, that dependent first (大约
+// 十); otherwise its later dependents from the last to the first (十个中的),
+// then the earlier ones, then the number.
+std::string Generator::GenerateNum(int pos) {
+  const std::vector<int> deps = DepsOf(pos);
+  std::string own = ChooseEquivalent(pos, cat::kNum, 0);
+  Account(pos);
+  if (deps.size() == 1 && (Node(deps[0]).category == cat::kAdv || Node(deps[0]).category == cat::kN))
+    return GenerateNode(deps[0]) + own;
+  std::string text;
+  for (auto it = deps.rbegin(); it != deps.rend(); ++it)
+    if (*it > pos) {
+      std::string t = Node(*it).category == cat::kPrep ? PrepPhrase(*it, true) : GenerateNode(*it);
+      text += t;
+      if (!t.empty() && !EndsWithChar(text, cn::kDe)) text += cn::kDe;
+    }
+  for (int d : deps)
+    if (d < pos) text += GenerateNode(d);
+  return text + own;
+}
+
+// A wh-word with dependents: a question word with its clause, or a relative
+// word with the clause that describes its noun.
+std::string Generator::GenerateWh(int pos) {
+  const std::vector<int> deps = DepsOf(pos);
+  if (deps.size() > 2) sink_.Diagnose(kDiagWhDependents);
+  std::string own = GenerateWhLeaf(pos);
+  Account(pos);
+  std::string text;
+  const bool determiner = SenseFlagByte(state_, pos, cat::kWh) == wh_class::kDeterminer ||
+                          SenseFlagByte(state_, pos, cat::kWh) == wh_class::kPossessive;
+  // "which book", "what time": the word before its noun.
+  for (int d : deps)
+    if (Node(d).category == cat::kN && determiner) {
+      own += GenerateNode(d);
+    }
+  for (int d : deps) {
+    if (Node(d).category == cat::kN && determiner) continue;
+    text += GenerateNode(d);
+  }
+  // A relative clause: the clause then nothing (the noun adds 的); a
+  // question word standing first: the clause with the word in it.
+  if (Node(pos).genCode != 0 && !InQuestion()) return own + text;
+  return own + text;
+}
+
+// "and": 和 between nouns, pronouns and numbers, 并且 between clauses.
+std::string Generator::GenerateAnd(int pos) {
+  const std::vector<int> deps = DepsOf(pos);
+  Account(pos);
+  std::string own;
+  if (IsWordText(pos, "and") || IsWordText(pos, "&")) {
+    const Category first = Node(deps[0]).category;
+    own = first == cat::kNum || first == cat::kN || first == cat::kPron ? cn::kHe : cn::kBingQie;
+  } else {
+    own = InsertComplement(ChooseEquivalent(pos, cat::kAnd, 0), "");
+  }
+  if (deps.size() == 1) return own + GenerateNode(deps[0]);
+  // The design abandons the sentence here; a list the parse built oddly is
+  // still worth its words, so the texts are joined in order instead.
+  if (Node(deps[0]).category != cat::kComma) sink_.Diagnose(kDiagWeirdAnd);
+  std::string text = GenerateNode(deps[0]) + own;
+  for (std::size_t k = 1; k < deps.size(); ++k) text += GenerateNode(deps[k]);
+  return text;
+}
+
+
+}  // namespace wb

@@ -1,0 +1,192 @@
+// Noun phrases: the noun with its idioms, its modifiers in Chinese order
+// (everything before the noun, 的 after what needs it) and the determiner or
+// numeral that takes the noun's classifier (这本书, 三天).
+
+#include <string>
+#include <vector>
+
+#include "engine/analysis/morphology.h"
+#include "engine/generate/chinese_text.h"
+#include "engine/generate/generator.h"
+#include "engine/generate/idiom.h"
+#include "engine/grammar/sense.h"
+#include "engine/grammar/sense_bits.h"
+#include "engine/parse/tree.h"
+#include "engine/parse/word_queries.h"
+
+namespace wb {
+
+namespace {
+
+// The idioms of nouns: "the age of 20" is 20岁, "three times" 三次.
+struct NounIdiom {
+  std::string_view noun;
+  std::string_view pattern;
+  std::string_view templ;  // offset and the Chinese after the word it names
+};
+constexpr NounIdiom kNounIdioms[] = {
+    {"age", "~(\"the\"/det/-1;\"of\"/prep/1(\"\"/num/1))", "+2\xCB\xEA"},  // +2岁
+    {"time", "~(\"\"/num/-1)", "-1\xB4\xCE"},                               // -1次
+    // "the first time", "the third time": the article says nothing more.
+    {"time", "~(\"the\"/det/-2;\"\"/num/-1)", "-1\xB4\xCE"},
+};
+
+// Characters of a numeral that a classifier may follow: the digits, the
+// Chinese numbers and the ordinal prefix 第.
+bool IsNumberText(std::string_view s) {
+  static constexpr std::string_view kNumberChars[] = {
+      "\xC1\xE3", "\xD2\xBB", "\xB6\xFE", "\xC1\xBD", "\xC8\xFD", "\xCB\xC4", "\xCE\xE5", "\xC1\xF9", "\xC6\xDF",
+      "\xB0\xCB", "\xBE\xC5", "\xCA\xAE", "\xB0\xD9", "\xC7\xA7", "\xCD\xF2", "\xD2\xDA", "\xB5\xDA", "\xBC\xB8",
+      // 零 一 二 两 三 四 五 六 七 八 九 十 百 千 万 亿 第 几
+  };
+  if (s.empty()) return false;
+  for (std::size_t i = 0; i < s.size();) {
+    const unsigned char c = static_cast<unsigned char>(s[i]);
+    if ((c >= '0' && c <= '9') || c == '.' || c == ',' || c == ' ') {
+      ++i;
+      continue;
+    }
+    if (!IsGbkLead(c) || i + 1 >= s.size()) return false;
+    bool found = false;
+    for (std::string_view n : kNumberChars) found = found || s.substr(i, 2) == n;
+    if (!found) return false;
+    i += 2;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool Generator::NounIdiom(int pos, std::string& out) {
+  for (const auto& idiom : kNounIdioms) {
+    if (!IsWordText(pos, idiom.noun)) continue;
+    const IdiomMatch m = MatchIdiom(sentence_, *tree_, pos, idiom.pattern, idiom.templ, sink_);
+    if (!m.matched) continue;
+    for (int w : m.words) Account(w);
+    Account(pos);
+    std::string number = GenerateNode(m.templateWord);
+    // The words the pattern covered say nothing of their own; only the
+    // named word's text is used.
+    out = number + m.after;
+    return true;
+  }
+  return false;
+}
+
+// A determiner with the classifier class, or a numeral, waits for the noun
+// and its classifier. A numeral that is no plain number (一半, 一打) stands
+// before the noun as it is.
+bool Generator::HoldsBack(int noun, int dep) const {
+  const DepNode& d = Node(dep);
+  if (d.depCount != 0 && d.category == cat::kDet) return false;
+  if (d.category == cat::kDet) {
+    if (d.marks >= 8) {
+      // A phrase determiner ("a few" 几) holds back when its sense says so.
+      const WordRecord& w = Word(dep);
+      if (w.phraseEntry == nullptr) return false;
+      for (const Sense& x : w.phraseEntry->senses)
+        if (x.category == cat::kDet) return x.FlagByte() == det_class::kWithClassifier;
+      return false;
+    }
+    const Sense* s = FirstSenseOf(dep, cat::kDet);
+    return s != nullptr && s->FlagByte() == det_class::kWithClassifier;
+  }
+  if (d.category == cat::kNum) {
+    (void)noun;
+    return true;
+  }
+  return false;
+}
+
+std::string Generator::GenerateNoun(int pos) {
+  std::string idiom;
+  if (NounIdiom(pos, idiom)) return idiom;
+
+  std::string text = NounPostModifiers(pos);
+
+  // The modifiers before the noun, in order; one determiner or numeral may
+  // wait for the classifier.
+  int held = 0;
+  int lastMod = 0;
+  std::string lastText;
+  std::string pre;
+  const std::vector<int> deps = DepsOf(pos);
+  std::vector<int> before;
+  for (int d : deps)
+    if (d < pos) before.push_back(d);
+  for (std::size_t k = 0; k < before.size(); ++k) {
+    const int d = before[k];
+    if (held == 0 && HoldsBack(pos, d)) {
+      held = d;
+      continue;
+    }
+    std::string t = ModifierText(pos, d);
+    pre += t;
+    if (!t.empty()) {
+      lastMod = d;
+      lastText = t;
+    }
+    // Two adjectives in a row are parted by 的 (大的红球), unless the first
+    // is a single character that binds to what follows.
+    const bool nextIsAdj = k + 1 < before.size() && Node(before[k + 1]).category == cat::kAdj;
+    if (Node(d).category == cat::kAdj && nextIsAdj && CharCount(t) > 1 && !EndsWithChar(pre, cn::kDe)) pre += cn::kDe;
+  }
+  if (lastMod != 0) {
+    const Category c = Node(lastMod).category;
+    const bool binds = c == cat::kDet || c == cat::kNum || c == cat::kN || c == cat::kBoth || c == cat::kPoss ||
+                       c == cat::kPron;
+    // 的 after a modifier, except after a determiner, a number, a noun, a
+    // possessive, and a one-character adjective (大房子, 新书), which binds
+    // to its noun; and never twice.
+    const bool oneCharAdj = c == cat::kAdj && CharCount(lastText) == 1;
+    if (!binds && !oneCharAdj && !EndsWithChar(pre, cn::kDe) && !pre.empty()) pre += cn::kDe;
+  }
+  text += pre;
+
+  const bool plural = (Flags(pos) & wf::PLURAL) != 0 && (Flags(pos) & wf::SINGULAR) == 0;
+  const int required = held != 0 || plural ? nc::C : kAnyNounCode;
+  text += ChooseEquivalent(pos, cat::kN, required);
+  Account(pos);
+  if (held != 0) text = CombineHeldBack(held, pos, text);
+  return text;
+}
+
+// The held-back determiner or numeral with the noun's classifier before the
+// noun phrase; its text may carry a slot for the phrase.
+std::string Generator::CombineHeldBack(int held, int noun, const std::string& phrase) {
+  std::string own = GenerateNode(held);
+  const bool number = Node(held).category == cat::kNum;
+  if (number && !IsNumberText(own)) return InsertComplement(own, phrase);
+  std::string withClassifier = own;
+  const std::size_t slot = FindSlotMarker(own);
+  const std::string_view classifier = ClassifierText(noun);
+  if (slot == std::string::npos) return own + std::string(classifier) + phrase;
+  withClassifier = InsertComplement(own, std::string(classifier) + "\\C");
+  return InsertComplement(withClassifier, phrase);
+}
+
+// The modifiers after the noun, from the last to the first, each followed
+// by 的: "the book on the table in the room" is 房间里的桌子上的书.
+std::string Generator::NounPostModifiers(int pos) {
+  std::string text;
+  const std::vector<int> deps = DepsOf(pos);
+  for (auto it = deps.rbegin(); it != deps.rend(); ++it) {
+    const int d = *it;
+    if (d < pos) continue;
+    std::string t = ModifierText(pos, d);
+    text += t;
+    if (text != " " && !text.empty() && !EndsWithChar(text, cn::kDe)) text += cn::kDe;
+  }
+  return text;
+}
+
+// One modifier of a noun. A prepositional phrase on a noun loses the 在 of
+// its frame (桌子上的书, not 在桌子上的书); "from" on a noun is 来自, "with"
+// is 有 (有长头发的女孩).
+std::string Generator::ModifierText(int head, int dep) {
+  (void)head;
+  if (Node(dep).category == cat::kPrep) return PrepPhrase(dep, true);
+  return GenerateNode(dep);
+}
+
+}  // namespace wb

@@ -1,0 +1,132 @@
+// Repairs of the chosen tree before and during generation: the "present"
+// idiom, the coordination repair and the phrasal-verb merge.
+
+#include <string>
+
+#include "engine/analysis/lexicon.h"
+#include "engine/generate/chinese_text.h"
+#include "engine/generate/generator.h"
+#include "engine/grammar/sense_bits.h"
+#include "engine/parse/tree.h"
+#include "engine/parse/word_queries.h"
+
+namespace wb {
+
+namespace {
+
+inline constexpr std::string_view kDiagParticleWithoutObject = "vadv: dcount of prep = 0";
+
+// One context rule of the "present" idiom: the words at the given offsets
+// must have these categories and texts.
+struct ContextWord {
+  int offset;
+  Category category;
+  std::string_view text;
+};
+
+}  // namespace
+
+void Generator::RepairTree() {
+  for (int i = 1; i <= state_.sentenceLen; ++i) {
+    if (Word(i).flags == wf::WF_NOTFOUND) continue;
+    PresentIdiom(i);
+    if (Node(i).category == cat::kWh) Node(i).genCode = Node(i).head;
+    if (Node(i).category == cat::kAnd) CoordinationRepair(i);
+  }
+  for (int i = 1; i <= state_.sentenceLen; ++i)
+    if (Node(i).category == cat::kV && Known(i) && Node(i).marks < 8) PhrasalVerbMerge(i);
+}
+
+// "at present" and "for the present" mean 目前.
+bool Generator::PresentIdiom(int pos) {
+  if (!IsWordText(pos, "present")) return false;
+  static constexpr ContextWord kAt[] = {{-1, cat::kPrep, "at"}};
+  static constexpr ContextWord kForThe[] = {{-2, cat::kPrep, "for"}, {-1, cat::kDet, "the"}};
+  auto fits = [&](const ContextWord* rule, int n) {
+    for (int k = 0; k < n; ++k) {
+      const int at = pos + rule[k].offset;
+      if (at < 1 || Node(at).category != rule[k].category || !IsWordText(at, rule[k].text)) return false;
+    }
+    return true;
+  };
+  if (fits(kAt, 1) || fits(kForThe, 2)) {
+    fixedText_[static_cast<std::size_t>(pos)] = cn::kMuQian;
+    return true;
+  }
+  return false;
+}
+
+// "the roof of the house and the garden": when "and" hangs on the noun
+// before it (N1) and the noun after it (N2) took a modifier X that belongs
+// to both, X moves to N1; when X repeats the preposition N1 itself hangs
+// on, the coordination moves up to the noun that preposition modifies.
+void Generator::CoordinationRepair(int a) {
+  if (a <= 1 || a >= state_.sentenceLen) return;
+  const int n1 = a - 1;
+  const int n2 = a + 1;
+  if (Node(a).head != n1 || Node(n1).category != cat::kN) return;
+  if (Node(n2).category != cat::kN || Node(n2).head != a || Node(n2).depCount != 1) return;
+  const int x = Node(n2).deps[0];
+  const int h = Node(n1).head;
+  const int g = h != 0 ? Node(h).head : 0;
+  if (Node(x).category == cat::kPrep && h != 0 && Node(h).category == cat::kPrep && Known(x) && Known(h) &&
+      Word(x).entry == Word(h).entry && g != 0 && Node(g).category == Node(n2).category) {
+    if (Node(n1).partner == a) Node(n1).partner = 0;
+    SetPartner(*tree_, g, a);
+    return;
+  }
+  // X belongs after N2 in English; it modifies both nouns, so it hangs on
+  // the first and is generated before the pair.
+  if (x < n2) return;
+  const Relation r = Node(x).relation;
+  Detach(*tree_, x, n2);
+  if (!Attach(*tree_, x, n1, r, sink_)) Attach(*tree_, x, n2, r, sink_);
+}
+
+// A verb and a later particle that the lexicon lists together as a phrasal
+// verb ("give up" 放弃) are translated from that entry: the particle gives
+// no text of its own, and a preposition's object becomes the verb's.
+void Generator::PhrasalVerbMerge(int verb) {
+  const Lexicon* lex = sentence_.LexiconInUse();
+  if (lex == nullptr) return;
+  for (int k = 0; k < Node(verb).depCount; ++k) {
+    const int p = Node(verb).deps[static_cast<std::size_t>(k)];
+    const Category pc = Node(p).category;
+    if (p < verb || (pc != cat::kAdv && pc != cat::kPrep) || !Known(p)) continue;
+    const std::string text = std::string(sentence_.WordText(verb)) + " " + std::string(sentence_.WordText(p));
+    const LexEntry* e = lex->LookupEntry(text);
+    if (e == nullptr || (e->FirstFlags() & ef1::kPhrasalVerb) == 0) continue;
+    // The combined entry's senses join the sentence's sense table; without
+    // room for them the verb keeps its own.
+    int added = 0;
+    for (const Sense& x : e->senses) added += x.category != cat::kRef ? 1 : 0;
+    if (added == 0 || state_.senseCount + added > kMaxSenses) return;
+    int object = 0;
+    if (pc == cat::kPrep) {
+      if (Node(p).depCount == 0) sink_.Diagnose(kDiagParticleWithoutObject);
+      else object = Node(p).deps[0];
+    }
+    WordRecord& w = state_.words[static_cast<std::size_t>(verb)];
+    w.entry = e;
+    w.firstSense = static_cast<std::uint8_t>(state_.senseCount);
+    w.senseCount = 0;
+    for (const Sense& x : e->senses) {
+      if (x.category == cat::kRef) continue;
+      state_.senseTable[static_cast<std::size_t>(state_.senseCount++)] = &x;
+      ++w.senseCount;
+    }
+    Detach(*tree_, p, verb);
+    Node(p).head = 0;
+    if (object != 0) {
+      Detach(*tree_, object, p);
+      Attach(*tree_, object, verb, FindDepWithRelation(*tree_, verb, robj1) == 0 ? robj1 : robj2, sink_);
+    }
+    // The particle stays accounted for: the merged verb speaks for it.
+    Node(p).head = static_cast<std::uint8_t>(verb);
+    Node(p).relation = rfuzzy;
+    Account(p);
+    return;
+  }
+}
+
+}  // namespace wb
