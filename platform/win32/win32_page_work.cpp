@@ -33,7 +33,54 @@ BOOL CALLBACK Collect(HWND w, LPARAM list) {
   return TRUE;
 }
 
-HDDEDATA CALLBACK NoServer(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PTR, ULONG_PTR) { return nullptr; }
+// The one DDE request under way. Requests are made asynchronously and
+// waited for with the program's messages flowing, so that the toolbar
+// repaints and refuses a second press while a browser takes its time (a
+// synchronous request holds the thread in the DDE library's own loop).
+struct PendingRequest {
+  DWORD id = 0;
+  DWORD instance = 0;
+  bool done = false;
+  bool answered = false;
+  std::string text;
+} pending;
+
+HDDEDATA CALLBACK ClientCallback(UINT type, UINT, HCONV, HSZ, HSZ, HDDEDATA data, ULONG_PTR id, ULONG_PTR) {
+  if (type != XTYP_XACT_COMPLETE || pending.id == 0 || static_cast<DWORD>(id) != pending.id) return nullptr;
+  pending.done = true;
+  if (data != nullptr) {
+    // The data belongs to the library once the callback returns: copied now.
+    DWORD size = DdeGetData(data, nullptr, 0, 0);
+    pending.text.assign(size, '\0');
+    if (size > 0) DdeGetData(data, reinterpret_cast<LPBYTE>(pending.text.data()), size, 0);
+    std::size_t nul = pending.text.find('\0');
+    if (nul != std::string::npos) pending.text.resize(nul);
+    pending.answered = true;
+  }
+  return nullptr;
+}
+
+// Runs the program's messages until done() or the time is up; false when
+// the program is ending (the quit message is left for the main loop).
+template <typename Done>
+bool PumpMessages(DWORD milliseconds, Done done) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) {
+        PostQuitMessage(static_cast<int>(msg.wParam));
+        return false;
+      }
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    if (done()) return true;
+    DWORD spent = GetTickCount() - start;
+    if (spent >= milliseconds) return true;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - spent, QS_ALLINPUT);
+  }
+}
 
 }  // namespace
 
@@ -111,7 +158,7 @@ bool Win32Desktop::CopyUrlCacheEntry(std::string_view url, std::string_view path
 bool Win32Desktop::DdeReady() {
   if (ddeInstance_ != 0) return true;
   DWORD inst = 0;
-  if (DdeInitializeA(&inst, NoServer, APPCMD_CLIENTONLY, 0) != DMLERR_NO_ERROR) return false;
+  if (DdeInitializeA(&inst, ClientCallback, APPCMD_CLIENTONLY, 0) != DMLERR_NO_ERROR) return false;
   ddeInstance_ = inst;
   return true;
 }
@@ -132,25 +179,25 @@ Conversation Win32Desktop::DdeConnect(std::string_view service, std::string_view
 
 DdeReply Win32Desktop::DdeRequest(Conversation c, std::string_view item, int timeoutMs) {
   DdeReply reply;
-  if (c == kNoConversation || ddeInstance_ == 0) return reply;
+  // One request at a time: a second one while the first is waited for
+  // (from a message handled meanwhile) is refused.
+  if (c == kNoConversation || ddeInstance_ == 0 || pending.id != 0) return reply;
   HSZ i = DdeCreateStringHandleA(ddeInstance_, std::string(item).c_str(), CP_WINANSI);
   if (i == nullptr) return reply;
-  DWORD result = 0;
-  HDDEDATA data = DdeClientTransaction(nullptr, 0, reinterpret_cast<HCONV>(c), i, CF_TEXT, XTYP_REQUEST,
-                                       static_cast<DWORD>(timeoutMs > 0 ? timeoutMs : 1), &result);
+  DWORD id = 0;
+  HDDEDATA started = DdeClientTransaction(nullptr, 0, reinterpret_cast<HCONV>(c), i, CF_TEXT, XTYP_REQUEST,
+                                          TIMEOUT_ASYNC, &id);
   DdeFreeStringHandle(ddeInstance_, i);
-  if (data == nullptr) {
-    reply.timedOut = DdeGetLastError(ddeInstance_) == DMLERR_DATAACKTIMEOUT;
-    return reply;
+  if (started == nullptr || id == 0) return reply;
+  pending = PendingRequest{id, ddeInstance_, false, false, {}};
+  const bool running = PumpMessages(static_cast<DWORD>(timeoutMs > 0 ? timeoutMs : 1), [] { return pending.done; });
+  if (!pending.done) {
+    DdeAbandonTransaction(ddeInstance_, reinterpret_cast<HCONV>(c), id);
+    reply.timedOut = running;
   }
-  DWORD size = DdeGetData(data, nullptr, 0, 0);
-  std::string text(size, '\0');
-  if (size > 0) DdeGetData(data, reinterpret_cast<LPBYTE>(text.data()), size, 0);
-  DdeFreeDataHandle(data);
-  std::size_t nul = text.find('\0');
-  if (nul != std::string::npos) text.resize(nul);
-  reply.answered = true;
-  reply.text = std::move(text);
+  reply.answered = pending.answered;
+  reply.text = std::move(pending.text);
+  pending = PendingRequest{};
   return reply;
 }
 
@@ -251,23 +298,7 @@ void Win32Desktop::FocusControl(WindowId control) {
 }
 
 void Win32Desktop::Wait(int milliseconds) {
-  const DWORD start = GetTickCount();
-  const DWORD total = static_cast<DWORD>(milliseconds > 0 ? milliseconds : 0);
-  for (;;) {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (msg.message == WM_QUIT) {
-        // The program is ending: leave the quit for the main loop.
-        PostQuitMessage(static_cast<int>(msg.wParam));
-        return;
-      }
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    DWORD spent = GetTickCount() - start;
-    if (spent >= total) return;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, total - spent, QS_ALLINPUT);
-  }
+  PumpMessages(static_cast<DWORD>(milliseconds > 0 ? milliseconds : 0), [] { return false; });
 }
 
 }  // namespace wb
