@@ -101,7 +101,7 @@ void PageDriver::NsClick() {
   MailCopy mail = CopyNetscapeMailText(parts_.desktop);
   if (mail != MailCopy::kNone) {
     Busy busy(parts_.toolbar, view_, false);
-    if (mail == MailCopy::kCopied && parts_.desktop.ClipboardText()) parts_.texts.TranslateText(TextSender::kNs);
+    if (mail == MailCopy::kCopied && parts_.desktop.ClipboardText()) TranslateMailText(TextSender::kNs);
     if (mail == MailCopy::kNoAnswer) NoAnswer("Netscape");
     return;
   }
@@ -110,13 +110,18 @@ void PageDriver::NsClick() {
   TranslateCurrentPage();
 }
 
+void PageDriver::TranslateMailText(TextSender sender) {
+  parts_.texts.TranslateText(sender);
+  if (view_.resultToFront) view_.resultToFront();
+}
+
 void PageDriver::ieClick() {
   if (!parts_.toolbar.BeginBrowserPress()) return;
   if (view_.releaseMenuButton) view_.releaseMenuButton();
   WindowWork mail = CopyMailReaderText(parts_.desktop);
   if (mail != WindowWork::kNotFound) {
     Busy busy(parts_.toolbar, view_, false);
-    if (mail == WindowWork::kDone && parts_.desktop.ClipboardText()) parts_.texts.TranslateText(TextSender::kIe);
+    if (mail == WindowWork::kDone && parts_.desktop.ClipboardText()) TranslateMailText(TextSender::kIe);
     if (mail == WindowWork::kNoAnswer) NoAnswer("Outlook");
     return;
   }
@@ -351,8 +356,11 @@ bool PageDriver::ContentWarningAccepted(bool hasFrames) {
 // Step 5 of TranslatePageFile: each frame fetched and translated into the
 // working directory under the name the translated frameset points at.
 bool PageDriver::TranslateFrames(const std::vector<std::string>& frames, int depth) {
+  const std::string framesetUrl = PageUrl;
   for (const std::string& frame : frames) {
-    PageUrl = frame;
+    // A frame the browser did not report keeps its source as the page
+    // wrote it; a relative one is fetched from beside its frameset.
+    PageUrl = frame.find(':') == std::string::npos ? ResolveUrl(framesetUrl, frame) : frame;
     // A frame that is the page itself, or one of the framesets it sits in,
     // is not gone into again.
     bool onChain = false;

@@ -65,6 +65,9 @@ struct PageDriverView {
   std::function<void()> releaseMenuButton;
   // Repaint the toolbar now (the thread is held by the translation).
   std::function<void()> repaint;
+  // A mail message's translation is in the result window: bring it in
+  // front of the mail reader the user is looking at.
+  std::function<void()> resultToFront;
 };
 
 class PageDriver {
@@ -98,6 +101,7 @@ class PageDriver {
   std::vector<std::string> FrameUrls;
 
  private:
+  void TranslateMailText(TextSender sender);
   bool AskPageAddress(WindowId& shellWindow);
   bool CollectFrameAddresses();
   std::string OutputName();

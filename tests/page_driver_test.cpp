@@ -233,6 +233,18 @@ TEST_F(PageDriverTest, ANavigatorFramesetIsTranslatedWithItsFramesAndShown) {
   EXPECT_EQ(desktop_.locks, (Strings{"lock 0", "unlock"}));
 }
 
+TEST_F(PageDriverTest, FramesTheBrowserDidNotReportAreFetchedBesideTheirFrameset) {
+  site_ = {{"http://site/dir/index.htm", "<frameset><frame src=\"a.htm\"><frame src=\"../b.htm\"></frameset>"},
+           {"http://site/dir/a.htm", "<p>Page a.</p>"},
+           {"http://site/b.htm", "<p>Page b.</p>"}};
+  ServeNavigator("http://site/dir/index.htm");  // its document information lists no frames
+  Driver().NsClick();
+  EXPECT_EQ(Messages(), Strings{});
+  EXPECT_TRUE(Contains(desktop_.files["C:\\Wenb\\cache\\a.htm"], "<base href=\"http://site/dir/a.htm\">"));
+  EXPECT_TRUE(Contains(desktop_.files["C:\\Wenb\\cache\\b.htm"], "<base href=\"http://site/b.htm\">"));
+  EXPECT_EQ(Requests("WWW_ShowFile").size(), 1u);
+}
+
 TEST_F(PageDriverTest, AnAnchorIsOpenedInTheTranslation) {
   site_ = {{"http://site/p.htm", "<p>Text.</p>"}};
   ServeNavigator("http://site/p.htm#sec");
