@@ -131,7 +131,7 @@ void PageDriver::ieClick() {
   TranslateCurrentPage();
 }
 
-// ---- steps 1 to 12 ------------------------------------------------------------------
+// ---- the page the browser shows ---------------------------------------------------------
 
 void PageDriver::TranslateCurrentPage() {
   FrameUrls.clear();
@@ -139,29 +139,32 @@ void PageDriver::TranslateCurrentPage() {
   WindowId shellWindow = kNoWindow;
   if (!AskPageAddress(shellWindow)) return;
 
-  // 4. The composed page of an earlier press is never translated again; an
+  // The composed page of an earlier press is never translated again; an
   // empty window has nothing to translate.
   if (IsOwnResultPage(PageUrl) || PageUrl.empty()) return;
 
-  // 5. The page into a local file.
+  // The page into a local file.
   FetchResult source = source_.FetchToLocalFile(PageUrl, NetscapeMode, IEShellWindow, PageUrl);
   if (!source.ok) {
     if (!source.message.empty()) Tell(source.message);
     return;
   }
 
-  // 6 to 8.
+  // Now and then a sound; then what kind of page it is and where its
+  // translation goes.
   if (parts_.flags.soundEffect && parts_.desktop.Random(10) == 8) parts_.toolbar.PlaySound(kTranslateSound);
   PlainTextPage = IsPlainTextAddress(PageUrl);
   const std::string output = OutputName();
 
-  // 9. The frames' addresses, as the browser knows them.
+  // The frames' addresses, as the browser knows them.
   if (!CollectFrameAddresses()) {
     FrameUrls.clear();
     return;
   }
 
-  // 10 and 11.
+  // The page and its frames translated; the frames' recursion leaves its
+  // last frame's address in PageUrl, and the page to show pairs the page's
+  // own address with its translation.
   const std::string pageUrl = PageUrl;
   const bool translated = TranslatePageFile(source.path, output);
   FrameUrls.clear();
@@ -169,21 +172,23 @@ void PageDriver::TranslateCurrentPage() {
   if (!translated) return;
   ComposedPage show = ComposeResultPage(parts_.desktop, parts_.flags.showTran, PageUrl, output, parts_.resultDir);
   if (!show.ok) {
+    // A two-frame page that cannot be written is named, and nothing is
+    // shown: the browser would show an older one.
     Tell(std::string(text::kResultUnwritable) + show.error);
     return;
   }
 
-  // 12.
   Display(show.path, shellWindow);
 }
 
-// Steps 1 to 3: the address of the page the browser shows, its fragment
-// kept aside, and (from Navigator) its document information in the
-// clipboard.
+// The address of the page the browser shows, its fragment kept aside, and
+// (from Navigator) its document information in the clipboard.
 bool PageDriver::AskPageAddress(WindowId& shellWindow) {
   dde_.SetLink(NetscapeMode ? kNetscapeService : kIExploreService, kTopicGetWindowInfo);
   if (!dde_.OpenLink()) {
     // No conversation: Internet Explorer 4's shell window may still tell.
+    // A browser that cannot be reached at all is named, with the request to
+    // start it: a press that does nothing visible leaves the user guessing.
     if (NetscapeMode) {
       Tell(text::kStartNetscape);
       return false;
@@ -227,7 +232,8 @@ bool PageDriver::AskPageAddress(WindowId& shellWindow) {
   return true;
 }
 
-// Step 8.
+// c:\trans.htm or c:\trans.txt for Navigator; Internet Explorer's rotating
+// names, the one of ten presses ago deleted.
 std::string PageDriver::OutputName() {
   if (NetscapeMode) return parts_.resultDir + (PlainTextPage ? "trans.txt" : "trans.htm");
   IEOutputName names = NextIEOutputName(OutputCounter, parts_.resultDir);
@@ -235,11 +241,13 @@ std::string PageDriver::OutputName() {
   return names.output;
 }
 
-// Step 9: false stops the driver.
+// The addresses of the page's frames as the browser reports them: from
+// Navigator's document information, or Internet Explorer's page-properties
+// dialogs. False stops the press without a word.
 bool PageDriver::CollectFrameAddresses() {
   FrameUrls.clear();
   if (NetscapeMode) {
-    // The document information copied at step 3.
+    // The document information copied while the address was asked for.
     std::optional<std::string> info = parts_.desktop.ClipboardText();
     if (!info || info->empty()) return false;
     FrameUrls = ReadFrameLines(*info);
@@ -259,7 +267,8 @@ bool PageDriver::CollectFrameAddresses() {
   return true;
 }
 
-// Step 12. A conversation that does not open shows nothing.
+// The browser shows the result. A conversation that does not open shows
+// nothing.
 void PageDriver::Display(const std::string& show, WindowId shellWindow) {
   DdeResult shown = DdeResult::kAnswered;
   if (NetscapeMode) {
@@ -330,8 +339,7 @@ bool PageDriver::TranslateOnePage(const std::string& input, const std::string& o
   return TranslateFrames(*frames, depth);
 }
 
-// Step 3 of TranslatePageFile: offensive words making up a tenth of the
-// page. Internet Explorer's frame sets go on without the question.
+// The content warning: offensive words making up a tenth of the page. Internet Explorer's frame sets go on without the question.
 bool PageDriver::ContentWarningAccepted(bool hasFrames) {
   const PageCounters counts = parts_.host.engine().Counters();
   if (!parts_.flags.contentEvaluation || !ContentWarningDue(counts.wordCount, counts.badWordCount)) return true;
@@ -353,8 +361,8 @@ bool PageDriver::ContentWarningAccepted(bool hasFrames) {
   return true;
 }
 
-// Step 5 of TranslatePageFile: each frame fetched and translated into the
-// working directory under the name the translated frameset points at.
+// Each frame fetched and translated into the working directory under the
+// name the translated frameset points at.
 bool PageDriver::TranslateFrames(const std::vector<std::string>& frames, int depth) {
   const std::string framesetUrl = PageUrl;
   for (const std::string& frame : frames) {

@@ -83,7 +83,8 @@ class PageDriver {
   void NsClick();
   void ieClick();
 
-  // Steps 1 to 12 for the browser of NetscapeMode.
+  // The page the browser of NetscapeMode shows: asked for, fetched,
+  // translated with its frames, and shown.
   void TranslateCurrentPage();
   // One local file, and its frames into the working directory. False when
   // the user declined the content warning, a frame could not be fetched or

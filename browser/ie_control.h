@@ -17,7 +17,10 @@ inline constexpr std::string_view kShellWindowClass = "CabinetWClass";
 inline constexpr std::string_view kShellEmbeddingClass = "Shell Embedding";
 
 // How long the page-properties dialogs may keep the toolbar waiting without
-// one more address coming in.
+// one more address coming in. A dialog that never opens, or an address
+// field that copies nothing, would otherwise hold the toolbar for good; when
+// the time is up the page is translated with the addresses read so far and
+// the user is told how many were missing.
 inline constexpr int kPropertiesWaitMs = 10000;
 
 // IsIEShellWindowOpen: a shell window browsing the web (class
