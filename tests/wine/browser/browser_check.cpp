@@ -12,7 +12,6 @@
 // Exit status 0 on success, 1 on failure, 2 on wrong usage.
 
 #include <windows.h>
-#include <wininet.h>
 
 #include <cstdio>
 #include <fstream>
@@ -26,21 +25,10 @@ namespace {
 
 int Cache(const std::vector<std::string>& args) {
   for (std::size_t k = 2; k + 1 < args.size(); k += 2) {
-    const std::string& url = args[k];
     std::ifstream in(standin::Wide(args[k + 1]).c_str(), std::ios::binary);
     if (!in) return 1;
     std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    char local[MAX_PATH] = "";
-    if (!CreateUrlCacheEntryA(url.c_str(), static_cast<DWORD>(page.size()), "htm", local, 0)) return 1;
-    std::ofstream out(local, std::ios::binary);
-    out.write(page.data(), static_cast<std::streamsize>(page.size()));
-    out.close();
-    static const char kHeaders[] = "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n";
-    FILETIME never{};
-    if (!CommitUrlCacheEntryA(url.c_str(), local, never, never, NORMAL_CACHE_ENTRY,
-                              reinterpret_cast<LPBYTE>(const_cast<char*>(kHeaders)), sizeof kHeaders - 1, "htm",
-                              nullptr))
-      return 1;
+    if (!standin::PutIntoUrlCache(args[k], page)) return 1;
   }
   return 0;
 }

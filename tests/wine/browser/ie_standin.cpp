@@ -1,6 +1,7 @@
 // ie_standin: plays Internet Explorer for the Wine tests of the toolbar's
-// ie button. It shows one page of a site kept in a folder (the toolbar reads
-// the page from the real WinInet cache, where browser_check puts it).
+// ie button. It shows one page of a site kept in a folder, and as a browser
+// that fetched them, it keeps the page and its frames in the real WinInet
+// cache, where the toolbar reads them.
 //
 // As a browser frame (the default):
 //  - a window of class "IEFrame" titled "... - Microsoft Internet
@@ -56,7 +57,19 @@ struct State {
 
 std::wstring Caption() { return standin::FromAnsi(standin::Title(*state.site, state.address)) + L" - Microsoft Internet Explorer"; }
 
+// The page and its frames into the cache, when they came from the web.
+void KeepInCache() {
+  std::vector<std::string> pages = standin::FrameAddresses(*state.site, state.address);
+  pages.insert(pages.begin(), state.address);
+  for (const std::string& page : pages) {
+    if (page.rfind("http", 0) != 0) continue;
+    std::optional<std::string> bytes = state.site->Read(page);
+    if (bytes && standin::PutIntoUrlCache(page.substr(0, page.find('#')), *bytes)) standin::Log("cached " + page);
+  }
+}
+
 void ShowPage() {
+  KeepInCache();
   SetWindowTextW(state.browser, Caption().c_str());
   if (state.addressBox) SetWindowTextW(state.addressBox, standin::FromAnsi(state.address).c_str());
   state.page.Show(*state.site, state.address);

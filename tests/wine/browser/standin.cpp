@@ -1,6 +1,7 @@
 #include "standin.h"
 
 #include <shellapi.h>
+#include <wininet.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -383,6 +384,21 @@ void PageArea::Layout() {
       MoveWindow(views_[k], 0, at, r.right, e, TRUE);
     at += e;
   }
+}
+
+bool PutIntoUrlCache(const std::string& address, const std::string& bytes) {
+  char local[MAX_PATH] = "";
+  if (!CreateUrlCacheEntryA(address.c_str(), static_cast<DWORD>(bytes.size()), "htm", local, 0)) return false;
+  {
+    std::ofstream out(local, std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out) return false;
+  }
+  static const char kHeaders[] = "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n";
+  FILETIME never{};
+  return CommitUrlCacheEntryA(address.c_str(), local, never, never, NORMAL_CACHE_ENTRY,
+                              reinterpret_cast<LPBYTE>(const_cast<char*>(kHeaders)), sizeof kHeaders - 1, "htm",
+                              nullptr) != FALSE;
 }
 
 bool CopyToClipboard(HWND owner, const std::wstring& text) {

@@ -84,6 +84,10 @@ class PageArea {
   bool columns_ = false;
 };
 
+// A page put into Internet Explorer's WinInet cache under its address, as
+// a browser that fetched it would.
+bool PutIntoUrlCache(const std::string& address, const std::string& bytes);
+
 // The clipboard's text replaced.
 bool CopyToClipboard(HWND owner, const std::wstring& text);
 
