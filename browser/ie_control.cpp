@@ -43,17 +43,6 @@ WindowId AsWindowHandle(std::string_view entry) {
   return value;
 }
 
-// The clipboard's text once it holds some, or nothing when the time is up.
-std::optional<std::string> WaitForClipboardText(Desktop& desktop, int& quietMs) {
-  for (;;) {
-    std::optional<std::string> text = desktop.ClipboardText();
-    if (text && !text->empty()) return text;
-    if (quietMs >= kPropertiesWaitMs) return std::nullopt;
-    desktop.Wait(kPollMs);
-    quietMs += kPollMs;
-  }
-}
-
 // The address field of a page-properties dialog: the window after the label
 // with "URL" in it, among the dialog's grandchildren.
 WindowId AddressField(Desktop& desktop, WindowId dialog) {
@@ -64,12 +53,18 @@ WindowId AddressField(Desktop& desktop, WindowId dialog) {
   return kNoWindow;
 }
 
+// Reads the page-properties dialogs as they open. Each next address must
+// come within kPropertiesWaitMs of the one before, by the clock: time spent
+// in slow windows counts as much as time spent waiting.
 class PropertiesReader {
  public:
-  PropertiesReader(Desktop& desktop, std::vector<std::string>& frameUrls) : desktop_(desktop), frameUrls_(frameUrls) {}
+  PropertiesReader(Desktop& desktop, std::vector<std::string>& frameUrls)
+      : desktop_(desktop), frameUrls_(frameUrls), lastAddress_(desktop.Milliseconds()) {}
+
+  bool TimeIsUp() const { return desktop_.Milliseconds() - lastAddress_ >= kPropertiesWaitMs; }
 
   // One walk of the top-level windows; true when a dialog was read.
-  bool Walk(int& quietMs) {
+  bool Walk() {
     for (WindowId w : desktop_.TopLevelWindows()) {
       const std::string title = desktop_.WindowText(w);
       if (title == "属性") {
@@ -80,34 +75,44 @@ class PropertiesReader {
       if ((title == "Page properties" || title == "页的属性") && IsClass(desktop_, w, "#32770")) {
         WindowId field = AddressField(desktop_, w);
         if (field == kNoWindow) continue;
-        return ReadDialog(w, field, quietMs);
+        return ReadDialog(w, field);
       }
     }
     return false;
   }
 
+ private:
   // The dialog's address out of its field through the clipboard.
-  bool ReadDialog(WindowId dialog, WindowId field, int& quietMs) {
+  bool ReadDialog(WindowId dialog, WindowId field) {
     SelectAllAndCopy(desktop_, field);
     desktop_.SendToWindow(dialog, wm::kClose, 0, 0);
-    std::optional<std::string> address = WaitForClipboardText(desktop_, quietMs);
+    std::optional<std::string> address = WaitForClipboardText();
     if (!address) return false;
     if (address->compare(0, 5, "file:") == 0) address->insert(5, "//");
     frameUrls_.push_back(std::move(*address));
     desktop_.SetClipboardText("");
+    lastAddress_ = desktop_.Milliseconds();
     // The next frame's dialog comes next.
-    if (!frameUrls_.empty()) {
-      if (WindowId next = AsWindowHandle(frameUrls_.front()); next != kNoWindow) {
-        desktop_.PostToWindow(next, wm::kCommand, kPageProperties, 0);
-        frameUrls_.erase(frameUrls_.begin());
-      }
+    if (WindowId next = AsWindowHandle(frameUrls_.front()); next != kNoWindow) {
+      desktop_.PostToWindow(next, wm::kCommand, kPageProperties, 0);
+      frameUrls_.erase(frameUrls_.begin());
     }
     return true;
   }
 
- private:
+  // The clipboard's text once it holds some, or nothing when the time is up.
+  std::optional<std::string> WaitForClipboardText() {
+    for (;;) {
+      std::optional<std::string> text = desktop_.ClipboardText();
+      if (text && !text->empty()) return text;
+      if (TimeIsUp()) return std::nullopt;
+      desktop_.Wait(kPollMs);
+    }
+  }
+
   Desktop& desktop_;
   std::vector<std::string>& frameUrls_;
+  std::int64_t lastAddress_;
 };
 
 }  // namespace
@@ -156,20 +161,15 @@ FrameCollection CollectIEFrameURLs(Desktop& desktop, WindowId browserFrame, std:
 
   desktop.SetClipboardText("");
   PropertiesReader reader(desktop, frameUrls);
-  int handled = 0;
-  int quietMs = 0;
-  while (handled < result.windowsFound) {
-    if (reader.Walk(quietMs)) {
+  for (int handled = 0; handled < result.windowsFound;) {
+    if (reader.Walk()) {
       ++handled;
-      quietMs = 0;
-      continue;
-    }
-    if (quietMs >= kPropertiesWaitMs) {
+    } else if (reader.TimeIsUp()) {
       result.timedOut = true;
       break;
+    } else {
+      desktop.Wait(kPollMs);
     }
-    desktop.Wait(kPollMs);
-    quietMs += kPollMs;
   }
   if (result.timedOut) {
     // Frames whose dialogs never came stay without an address.

@@ -161,8 +161,9 @@ WindowWork CopyDocumentInfo(Desktop& desktop, WindowId partner) {
   }
   if (!sent) return WindowWork::kNotFound;
 
+  const std::int64_t commanded = desktop.Milliseconds();
   WindowId info = FindDocumentInfo(desktop);
-  for (int waited = 0; info == kNoWindow && waited < kDocumentInfoWaitMs; waited += kPollMs) {
+  while (info == kNoWindow && desktop.Milliseconds() - commanded < kDocumentInfoWaitMs) {
     desktop.Wait(kPollMs);
     info = FindDocumentInfo(desktop);
   }

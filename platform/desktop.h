@@ -104,6 +104,9 @@ class Desktop {
   // Time and chance. Random(n) is a number from 0 to n - 1.
   virtual void Sleep(int milliseconds) = 0;
   virtual int Random(int n) = 0;
+  // A clock in milliseconds: waits are bounded by the time that passes,
+  // whatever the windows they talk to spend of it.
+  virtual std::int64_t Milliseconds() = 0;
 
   // ---- the page work ------------------------------------------------------
 
@@ -133,6 +136,8 @@ class Desktop {
   // Other programs' windows. TopLevelWindows runs front to back;
   // ThreadWindows gives the top-level windows of the thread that owns w;
   // ChildWindows the direct children of a window, first to last.
+  // WindowText is a top-level window's title (known without asking its
+  // program) or a control's text (asked for, within a short time).
   virtual std::vector<WindowId> TopLevelWindows() = 0;
   virtual std::vector<WindowId> ThreadWindows(WindowId w) = 0;
   virtual std::vector<WindowId> ChildWindows(WindowId parent) = 0;

@@ -203,6 +203,7 @@ std::string MemoryDesktop::WindowClass(WindowId w) {
 }
 
 std::string MemoryDesktop::WindowText(WindowId w) {
+  clockMs += readCostMs;
   const Window* x = Find(w);
   return x ? x->title : std::string();
 }
@@ -236,6 +237,7 @@ bool MemoryDesktop::PostToWindow(WindowId w, unsigned message, std::uintptr_t wP
 
 void MemoryDesktop::Wait(int milliseconds) {
   waitedMs += milliseconds;
+  clockMs += milliseconds;
   if (onWait) onWait();
 }
 

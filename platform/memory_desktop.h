@@ -72,6 +72,10 @@ class MemoryDesktop : public Desktop {
   WindowId ddePartner = kNoWindow;
   // Run at every Wait, as time passes: the other programs do their part.
   std::function<void()> onWait;
+  // The clock: Sleep and Wait move it on, and so does every window text
+  // read, by readCostMs (a slow program answering).
+  std::int64_t clockMs = 0;
+  int readCostMs = 0;
 
   // ---- what the program did ----------------------------------------------
 
@@ -124,8 +128,12 @@ class MemoryDesktop : public Desktop {
   bool MakeDirectory(std::string_view path) override;
   int DeleteFiles(std::string_view directory, std::string_view pattern) override;
   WindowId FindTopLevelWindow(std::string_view className) override;
-  void Sleep(int milliseconds) override { sleptMs += milliseconds; }
+  void Sleep(int milliseconds) override {
+    sleptMs += milliseconds;
+    clockMs += milliseconds;
+  }
   int Random(int n) override;
+  std::int64_t Milliseconds() override { return clockMs; }
 
   std::optional<std::string> ReadPageFile(std::string_view path, std::string& error) override;
   bool WritePageFile(std::string_view path, std::string_view bytes, std::string& error) override;

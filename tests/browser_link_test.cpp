@@ -234,6 +234,16 @@ TEST_F(PropertiesDialogs, ADialogThatNeverComesIsWaitedForABoundedTime) {
   EXPECT_LT(desktop_.waitedMs, kPropertiesWaitMs + 1000);
 }
 
+TEST_F(PropertiesDialogs, TimeSpentInSlowWindowsCountsTowardsTheBound) {
+  // Every title read takes two seconds; no dialog ever comes.
+  silent_ = {3};
+  desktop_.readCostMs = 2000;
+  FrameCollection found = CollectIEFrameURLs(desktop_, 1, frameUrls_);
+  EXPECT_TRUE(found.timedOut);
+  EXPECT_LT(desktop_.clockMs, kPropertiesWaitMs + 2500);
+  EXPECT_LT(desktop_.waitedMs, kPropertiesWaitMs / 2);
+}
+
 TEST(IEWindows, ShellWindowAddressAndTypingTheResult) {
   MemoryDesktop d;
   d.windows = {{1, "CabinetWClass", "Page - Microsoft Internet Explorer"}};

@@ -215,6 +215,8 @@ WindowId Win32Desktop::FindTopLevelWindow(std::string_view className) {
 
 void Win32Desktop::Sleep(int milliseconds) { ::Sleep(static_cast<DWORD>(milliseconds > 0 ? milliseconds : 0)); }
 
+std::int64_t Win32Desktop::Milliseconds() { return static_cast<std::int64_t>(GetTickCount64()); }
+
 int Win32Desktop::Random(int n) {
   if (n <= 0) return 0;
   return static_cast<int>(random_() % static_cast<unsigned>(n));

@@ -43,6 +43,7 @@ class Win32Desktop : public Desktop {
   WindowId FindTopLevelWindow(std::string_view className) override;
   void Sleep(int milliseconds) override;
   int Random(int n) override;
+  std::int64_t Milliseconds() override;
 
   std::optional<std::string> ReadPageFile(std::string_view path, std::string& error) override;
   bool WritePageFile(std::string_view path, std::string_view bytes, std::string& error) override;

@@ -16,6 +16,9 @@ namespace {
 // A browser's window gets this long to answer a message; a browser that
 // takes longer is not waiting for anything the toolbar could give it.
 constexpr UINT kSendTimeoutMs = 10000;
+// A control's text is read within this time: the walks over windows read
+// many, and one program that is slow to answer must not hold them up long.
+constexpr UINT kTextTimeoutMs = 2000;
 // Pages larger than this are not read (no web page comes near it).
 constexpr LONGLONG kLargestPage = 64LL * 1024 * 1024;
 
@@ -244,16 +247,23 @@ std::string Win32Desktop::WindowClass(WindowId w) {
 }
 
 std::string Win32Desktop::WindowText(WindowId w) {
+  // A top-level window's title is known to the system, which gives it
+  // without asking the window's program (which may be busy).
+  if ((GetWindowLongW(Hwnd(w), GWL_STYLE) & WS_CHILD) == 0) {
+    wchar_t title[512] = L"";
+    int n = GetWindowTextW(Hwnd(w), title, 512);
+    return WideToUtf8(std::wstring_view(title, n > 0 ? static_cast<std::size_t>(n) : 0));
+  }
   // WM_GETTEXT reaches the controls of other programs, where GetWindowText
-  // does not; a hung window gets no more than the usual time.
+  // does not.
   DWORD_PTR length = 0;
-  if (!SendMessageTimeoutW(Hwnd(w), WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &length))
+  if (!SendMessageTimeoutW(Hwnd(w), WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kTextTimeoutMs, &length))
     return std::string();
   if (length > 1024 * 1024) length = 1024 * 1024;
   std::wstring text(length + 1, L'\0');
   DWORD_PTR got = 0;
   if (!SendMessageTimeoutW(Hwnd(w), WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
-                           kSendTimeoutMs, &got))
+                           kTextTimeoutMs, &got))
     return std::string();
   text.resize(got < length + 1 ? got : length);
   return WideToUtf8(text);
