@@ -278,7 +278,7 @@ void PageDriver::Display(const std::string& show, WindowId shellWindow) {
   } else {
     WindowId target = parts_.desktop.FindTopLevelWindow(kIEFrameClass);
     if (target == kNoWindow) target = shellWindow;
-    if (target != kNoWindow) TypeIntoAddressBox(parts_.desktop, target, show);
+    if (target != kNoWindow && !TypeIntoAddressBox(parts_.desktop, target, show)) NoAnswer(BrowserName());
   }
   if (shown == DdeResult::kTimedOut) NoAnswer(BrowserName());
 }

@@ -178,15 +178,21 @@ FrameCollection CollectIEFrameURLs(Desktop& desktop, WindowId browserFrame, std:
   return result;
 }
 
-void TypeIntoAddressBox(Desktop& desktop, WindowId window, std::string_view path) {
+bool TypeIntoAddressBox(Desktop& desktop, WindowId window, std::string_view path) {
   WindowId box = FirstDescendantOfClass(desktop, window, "Edit");
   if (box == kNoWindow) box = window;
   desktop.LockUpdates(box);
-  desktop.SendToWindow(box, wm::kEditSetSel, 0, -1);
-  for (char c : path) desktop.SendToWindow(box, wm::kChar, static_cast<unsigned char>(c), 0);
-  desktop.FocusControl(box);
-  desktop.PostToWindow(box, wm::kKeyDown, kEnterKey, 0);
+  // Each character waits for the box; one that goes unanswered ends the
+  // typing, rather than every character waiting its full time.
+  bool answered = desktop.SendToWindow(box, wm::kEditSetSel, 0, -1).has_value();
+  for (std::size_t k = 0; answered && k < path.size(); ++k)
+    answered = desktop.SendToWindow(box, wm::kChar, static_cast<unsigned char>(path[k]), 0).has_value();
+  if (answered) {
+    desktop.FocusControl(box);
+    desktop.PostToWindow(box, wm::kKeyDown, kEnterKey, 0);
+  }
   desktop.UnlockUpdates();
+  return answered;
 }
 
 WindowWork CopyMailReaderText(Desktop& desktop) {

@@ -50,8 +50,9 @@ struct FrameCollection {
 FrameCollection CollectIEFrameURLs(Desktop& desktop, WindowId browserFrame, std::vector<std::string>& frameUrls);
 
 // TypeIntoAddressBox: the path typed into the window's first "Edit"
-// descendant (or the window itself), focused, and Enter pressed.
-void TypeIntoAddressBox(Desktop& desktop, WindowId window, std::string_view path);
+// descendant (or the window itself), focused, and Enter pressed. False when
+// the box stopped answering (the typing stops there).
+bool TypeIntoAddressBox(Desktop& desktop, WindowId window, std::string_view path);
 
 // CopyMailReaderText: an Outlook Express ("ATH_Note") or Outlook
 // ("rctrl_renwnd32") message window in front of the browser copies its text

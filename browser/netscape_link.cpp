@@ -171,10 +171,11 @@ WindowWork CopyDocumentInfo(Desktop& desktop, WindowId partner) {
   // The text view is the window after the first grandchild.
   WindowId pane = FirstChild(desktop, info);
   WindowId view = NextSibling(desktop, pane, FirstChild(desktop, pane));
-  bool answered = true;
-  if (view != kNoWindow) answered = Command(desktop, view, kSelectAll) && Command(desktop, view, kCopy);
-  answered = desktop.SendToWindow(info, wm::kClose, 0, 0).has_value() && answered;
-  if (!answered) return WindowWork::kNoAnswer;
+  // A window that stops answering gets nothing more: each message would
+  // wait its full time again.
+  if (view != kNoWindow && !(Command(desktop, view, kSelectAll) && Command(desktop, view, kCopy)))
+    return WindowWork::kNoAnswer;
+  if (!desktop.SendToWindow(info, wm::kClose, 0, 0)) return WindowWork::kNoAnswer;
   return view == kNoWindow ? WindowWork::kNotFound : WindowWork::kDone;
 }
 

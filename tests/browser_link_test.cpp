@@ -280,6 +280,16 @@ TEST(IEWindows, ShellWindowAddressAndTypingTheResult) {
   EXPECT_EQ(d.windowMessages.back().message, wm::kKeyDown);
   EXPECT_EQ(d.focused, std::vector<WindowId>{30});
   EXPECT_EQ(d.locks, (Strings{"lock 30", "unlock"}));
+
+  // A box that stops answering is not typed into any further.
+  d.onMessage = [](const MemoryDesktop::WindowMessage& m) -> std::optional<std::intptr_t> {
+    if (m.message == wm::kChar && m.wParam == '\\') return std::nullopt;
+    return 0;
+  };
+  d.windowMessages.clear();
+  EXPECT_FALSE(TypeIntoAddressBox(d, 1, "c:\\trans1.htm"));
+  EXPECT_EQ(d.windowMessages.size(), 4u) << "select, c, :, and the unanswered \\";
+  EXPECT_EQ(d.locks.back(), "unlock");
 }
 
 TEST(IEWindows, AMailReaderCountsOnlyInFrontOfTheBrowser) {
