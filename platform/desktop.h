@@ -111,7 +111,8 @@ class Desktop {
   // ---- the page work ------------------------------------------------------
 
   // Whole files. WritePageFile writes whole or not at all: a failed write
-  // leaves what stood there before. error names the file and the reason.
+  // leaves what stood there before. error names the file and the reason
+  // (UTF-8, ready for a message).
   // FileIsFree: the file exists and opens for reading and writing with no
   // other program holding it open (a browser that is still saving into it).
   virtual std::optional<std::string> ReadPageFile(std::string_view path, std::string& error) = 0;
