@@ -45,6 +45,13 @@ inline constexpr std::string_view kResultCaption = "翻译结果";
 // Questions
 inline constexpr std::string_view kExitQuestion = "你肯定要退出吗?";
 inline constexpr std::string_view kConfirmCaption = "确认";
+// The page's content questions, as the page code has them in GB.
+inline constexpr std::string_view kContentQuestion = "本页可能包含不宜非成年人观看的内容：继续吗?";
+inline constexpr std::string_view kPicsQuestion = "本软件发现本页包含不宜非成年人观看的内容。你是18岁以上并且要看吗?";
+
+// Page translation failures (the file and the reason follow).
+inline constexpr std::string_view kPageUnreadable = "无法读取网页文件 ";
+inline constexpr std::string_view kResultUnwritable = "无法写入译文文件 ";
 
 // Start-up failures (the program's own wording: a data file that is missing
 // or damaged is named with the reason, and the program ends).

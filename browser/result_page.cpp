@@ -26,4 +26,18 @@ std::string ComposeResultPageText(int showTran, std::string_view pageUrl,
   return page;
 }
 
+ComposedPage ComposeResultPage(Desktop& desktop, int showTran, std::string_view pageUrl,
+                               std::string_view translationPath, std::string_view resultDir) {
+  ComposedPage result;
+  std::string page = ComposeResultPageText(showTran, pageUrl, translationPath);
+  if (page.empty()) {
+    result.ok = true;
+    result.path = std::string(translationPath);
+    return result;
+  }
+  result.path = std::string(resultDir) + std::string(kComposedPageName);
+  result.ok = desktop.WritePageFile(result.path, page, result.error);
+  return result;
+}
+
 }  // namespace wb

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/desktop.h"
+
 namespace wb {
 
 // The text of the two-frame page for the display option `showTran`:
@@ -20,5 +22,20 @@ namespace wb {
 // yields a half-made frameset.
 std::string ComposeResultPageText(int showTran, std::string_view pageUrl,
                                   std::string_view translationPath);
+
+// The name of the two-frame page in the result directory.
+inline constexpr std::string_view kComposedPageName = "transc.htm";
+
+// ComposeResultPage: the file the browser is to show. For translation only
+// that is the translation itself and nothing is written; otherwise the
+// two-frame page is written to resultDir + "transc.htm" and that is shown.
+// A page that cannot be written gives ok false and the reason in error.
+struct ComposedPage {
+  bool ok = false;
+  std::string path;
+  std::string error;
+};
+ComposedPage ComposeResultPage(Desktop& desktop, int showTran, std::string_view pageUrl,
+                               std::string_view translationPath, std::string_view resultDir);
 
 }  // namespace wb

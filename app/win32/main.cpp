@@ -1,7 +1,8 @@
 // Wenb97: the Wenbridge toolbar for Windows.
 //
-// Start-up, in order: the data files beside the program, the settings key
-// on first run, the working directory, one copy of the program only, the
+// Start-up, in order: the data files beside the program, Internet
+// Explorer's cache library, the settings key on first run, Navigator's
+// cache settings, the working directory, one copy of the program only, the
 // splash screen, the forms (toolbar, result window, options, About), the
 // engine when the toolbar is first shown, then the message loop.
 
@@ -18,6 +19,7 @@
 #include "app/win32/result_form.h"
 #include "app/win32/splash_screen.h"
 #include "app/win32/toolbar_form.h"
+#include "browser/page_source.h"
 #include "platform/win32/win32_text.h"
 
 namespace {
@@ -79,8 +81,22 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                                 wb::MessageButtons::kOk, wb::MessageKind::kError);
     return 1;
   }
-  program.netscapeMode = true;
+  // Without WININET.DLL the toolbar does without its Internet Explorer
+  // button; a library without the cache functions is no library to go on
+  // with.
+  switch (program.desktop.LoadWinInet()) {
+    case wb::WinInetCache::LoadResult::kLoaded:
+      break;
+    case wb::WinInetCache::LoadResult::kMissing:
+      program.winInetLoaded = false;
+      break;
+    case wb::WinInetCache::LoadResult::kUnusable:
+      program.desktop.ShowMessage("wininet.dll unusable", wb::text::kDataFileCaption, wb::MessageButtons::kOk,
+                                  wb::MessageKind::kError);
+      return 1;
+  }
   program.settings.FirstRun();
+  wb::AdjustNetscapeCache(program.desktop);
   program.frameDir = wb::MakeFrameDir(program.desktop, program.programDir);
   program.isWinNT = IsWindowsNT();
 

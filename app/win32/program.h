@@ -22,8 +22,6 @@ struct Program {
   // The working directory "cache\" beside the program.
   std::string frameDir;
   bool isWinNT = false;
-  // The browser the current operation talks to (Navigator at start-up).
-  bool netscapeMode = true;
   // Whether the Internet Explorer cache functions could be loaded; without
   // them the "ie" button is hidden.
   bool winInetLoaded = true;

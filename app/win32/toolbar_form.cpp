@@ -16,8 +16,22 @@ constexpr int kButtonWidth = 27;
 constexpr int kClientHeight = 25;
 constexpr int kBarHeight = 10;
 constexpr int kGlyphSize = 21;  // ImageList1's images
-// Result pages of an earlier run lie in the root of drive C.
+// Result pages lie in the root of drive C.
 constexpr std::string_view kResultDir = "c:\\";
+
+// The page work names files in the engine's bytes, as the browsers do; the
+// program's own directory is known in UTF-8.
+PageDriverParts DriverParts(Program& program, Toolbar& logic, TextTranslation& texts, ToolbarProgress& progress) {
+  return PageDriverParts{program.desktop,
+                         program.flags,
+                         program.host,
+                         logic,
+                         texts,
+                         &progress,
+                         WideToEngine(Utf8ToWide(program.frameDir)),
+                         std::string(kResultDir),
+                         program.isWinNT};
+}
 
 }  // namespace
 
@@ -66,7 +80,23 @@ ToolbarForm::ToolbarForm(Program& program, ResultForm& result, OptionsForm& opti
       options_(options),
       about_(about),
       logic_(program.desktop, program.settings, program.flags),
-      texts_(program.desktop, result, &progress_) {}
+      texts_(program.desktop, result, &progress_),
+      driver_(DriverParts(program, logic_, texts_, progress_), DriverView()) {}
+
+PageDriverView ToolbarForm::DriverView() {
+  PageDriverView view;
+  view.showTranslating = [this](bool translating) {
+    speedButton1_.SetGlyph(translating ? glyphTran_ : glyphNormal_);
+    UpdateWindow(speedButton1_.hwnd());
+  };
+  view.releaseMenuButton = [this] { ReleaseMenuButton(); };
+  view.repaint = [this] { RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN); };
+  view.resultToFront = [this] {
+    // A message without a body leaves the window hidden, and hidden it stays.
+    if (IsWindowVisible(result_.hwnd())) result_.BringToFront();
+  };
+  return view;
+}
 
 bool ToolbarForm::Create() {
   RegisterFormClass(program_.instance, kClass);
@@ -290,19 +320,9 @@ void ToolbarForm::OnCommand(int id) {
 
 // ---- the browser buttons -------------------------------------------------------
 
-void ToolbarForm::NsClick() { BrowserButton(true); }
+void ToolbarForm::NsClick() { driver_.NsClick(); }
 
-void ToolbarForm::ieClick() { BrowserButton(false); }
-
-void ToolbarForm::BrowserButton(bool netscape) {
-  if (!logic_.BeginBrowserPress()) return;
-  ReleaseMenuButton();
-  program_.netscapeMode = netscape;
-  // The page driver, which talks to the browsers, takes over here: the
-  // browser's open message goes to the text translation, its page to the
-  // page translation, with the menu button's glyph showing the work.
-  logic_.EndBrowserPress();
-}
+void ToolbarForm::ieClick() { driver_.ieClick(); }
 
 void ToolbarForm::DrawButton(const DRAWITEMSTRUCT& item) {
   RECT r = item.rcItem;

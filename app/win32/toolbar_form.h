@@ -9,6 +9,7 @@
 #include <functional>
 #include <string_view>
 
+#include "app/page_driver.h"
 #include "app/text_translation.h"
 #include "app/toolbar.h"
 #include "app/win32/about_form.h"
@@ -62,7 +63,7 @@ class ToolbarForm : public Window {
   void SpeedButton1MouseMove(POINT p);
   void NsClick();
   void ieClick();
-  void BrowserButton(bool netscape);
+  PageDriverView DriverView();
   void OnCommand(int id);
   void ReleaseMenuButton() { speedButton1_.SetDown(false); }
   void SetCheck(int menuId, bool on);
@@ -75,6 +76,7 @@ class ToolbarForm : public Window {
   Toolbar logic_;
   ToolbarProgress progress_;
   TextTranslation texts_;
+  PageDriver driver_;
   std::function<void()> freeSplash_;
 
   SpeedButton speedButton1_;

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <ddeml.h>
 #include <mmsystem.h>
 #include <shellapi.h>
 

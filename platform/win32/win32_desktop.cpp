@@ -77,6 +77,17 @@ bool Win32Desktop::WriteString(std::string_view key, std::string_view name, std:
   return r == ERROR_SUCCESS;
 }
 
+bool Win32Desktop::WriteNumber(std::string_view key, std::string_view name, std::uint32_t value) {
+  HKEY k;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, Utf8ToWide(key).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &k,
+                      nullptr) != ERROR_SUCCESS)
+    return false;
+  DWORD v = value;
+  LONG r = RegSetValueExW(k, Utf8ToWide(name).c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&v), sizeof v);
+  RegCloseKey(k);
+  return r == ERROR_SUCCESS;
+}
+
 // ---- clipboard -------------------------------------------------------------
 
 bool Win32Desktop::OpenClipboardBounded() {
@@ -203,6 +214,8 @@ WindowId Win32Desktop::FindTopLevelWindow(std::string_view className) {
 }
 
 void Win32Desktop::Sleep(int milliseconds) { ::Sleep(static_cast<DWORD>(milliseconds > 0 ? milliseconds : 0)); }
+
+std::int64_t Win32Desktop::Milliseconds() { return static_cast<std::int64_t>(GetTickCount64()); }
 
 int Win32Desktop::Random(int n) {
   if (n <= 0) return 0;
