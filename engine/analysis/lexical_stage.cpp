@@ -309,7 +309,7 @@ PhraseMatch LexicalStage::MatchPhrase(std::string_view phraseText, int rawIndex,
   for (int j = k + 1; j < count; ++j) {
     std::string_view pw = words[static_cast<std::size_t>(j)];
     const WordRecord* w = r <= rawCount_ ? &raw_[static_cast<std::size_t>(r)] : nullptr;
-    if (const GapResult g = gap(pw, w, [this](const WordRecord& x, Category c) { return RawMayBe(x, c); });
+    if (const GapResult g = gap(pw, w, [](const WordRecord& x, Category c) { return RawMayBe(x, c); });
         g != GapResult::kWord) {
       if (g == GapResult::kRefused) return m;
       continue;
