@@ -54,6 +54,12 @@ class Progress {
   int step_ = 5;
 };
 
+// The length of the first piece of a text that the sentence buffer takes
+// whole: the text itself up to 255 bytes, else up to the last blank within
+// 255 bytes, else 255 bytes (254 where the 255th would split a double-byte
+// character).
+std::size_t SentencePieceLength(std::string_view text);
+
 // The shared sentence buffer and its translation. Whatever fails inside the
 // engine is caught here: the error sound plays and the buffer keeps what it
 // held, so the page goes on with the next sentence.

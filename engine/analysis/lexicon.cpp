@@ -1,8 +1,8 @@
 #include "engine/analysis/lexicon.h"
 
-#include <fstream>
-#include <sstream>
-#include <iterator>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <utility>
 
 namespace wb {
@@ -170,8 +170,10 @@ bool Lexicon::ReadTables(LexReader& in, std::uint16_t& objects) {
 }
 
 bool Lexicon::Fail(const LexReader& in, std::string_view fileName, std::string* error) {
-  std::string message = std::string(fileName) + ": " + in.Error() + " at byte offset " +
-                        std::to_string(in.ErrorOffset());
+  // The reader's detail speaks the file format's language; the person
+  // reading the message first needs to know the file is damaged.
+  std::string message = std::string(fileName) + ": the lexicon file is damaged: " + in.Error() +
+                        " at byte offset " + std::to_string(in.ErrorOffset());
   if (diagnostics_) diagnostics_(message);
   if (error) *error = std::move(message);
   return false;
@@ -203,16 +205,22 @@ bool Lexicon::Load(std::string_view bytes, std::string_view fileName, std::strin
 
 bool Lexicon::LoadFile(const std::string& path, std::string* error) {
   Clear();
-  std::ifstream file(path, std::ios::binary);
   std::string bytes;
-  if (file.is_open()) {
+  std::string reason;
+  errno = 0;
+  if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
     // One read of the whole file: byte-wise reading cost a quarter of the load.
-    std::ostringstream whole;
-    whole << file.rdbuf();
-    bytes = std::move(whole).str();
+    char chunk[1 << 16];
+    std::size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, f)) > 0) bytes.append(chunk, got);
+    // Reading a directory fails with EISDIR where opening it did not.
+    if (std::ferror(f)) reason = errno == EISDIR ? "is a directory" : std::string("cannot be read: ") + std::strerror(errno);
+    std::fclose(f);
+  } else {
+    reason = errno == EISDIR ? "is a directory" : std::string("cannot be opened: ") + std::strerror(errno);
   }
-  if (!file.is_open() || file.bad()) {
-    std::string message = path + ": cannot be opened or read";
+  if (!reason.empty()) {
+    std::string message = path + ": " + reason;
     if (diagnostics_) diagnostics_(message);
     if (error) *error = std::move(message);
     return false;
