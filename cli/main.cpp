@@ -6,12 +6,14 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <iterator>
 #include <memory>
+#include <new>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,6 +21,10 @@
 #include "browser/result_page.h"
 #include "cli/data_files.h"
 #include "cli/encoding.h"
+#include "cli/file_address.h"
+#include "cli/input.h"
+#include "cli/output_file.h"
+#include "cli/page_decoding.h"
 #include "cli/progress_bar.h"
 #include "engine/engine.h"
 #include "engine/analysis/lexicon.h"
@@ -41,6 +47,11 @@ constexpr int kExitInput = 3;
 constexpr int kExitOutput = 4;
 constexpr int kExitDataFile = 5;
 constexpr int kExitDeclined = 6;
+constexpr int kExitMemory = 7;
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+// The two-frame page's name; it is written beside the translated page.
+constexpr const char* kFramePageName = "transc.htm";
 
 constexpr const char* kMainHelp =
     "usage: wenb97 COMMAND [OPTIONS] [ARGS]\n"
@@ -48,17 +59,20 @@ constexpr const char* kMainHelp =
     "Wenbridge translates English into Simplified Chinese.\n"
     "\n"
     "commands:\n"
-    "  page INPUT [-o OUTPUT]   translate an HTML page or a .txt file\n"
+    "  page INPUT [-o OUTPUT]   translate an HTML page or a .txt file (- reads standard input)\n"
     "  text [FILE]              translate plain text (standard input by default)\n"
     "  sentence [TEXT...]       translate each argument, or each line of standard input\n"
     "  analyse [TEXT...]        show the word table the engine builds for each sentence\n"
     "\n"
     "Run 'wenb97 COMMAND --help' for the options of a command.\n"
     "\n"
+    "One input (a file, standard input, or one line of it) may hold at most\n"
+    "128 MiB; a larger one is refused with status 3.\n"
+    "\n"
     "exit status: 0 done; 2 wrong usage; 3 the input cannot be read;\n"
     "             4 the output cannot be written; 5 a data file beside the\n"
     "             program is missing or damaged; 6 the page was not delivered\n"
-    "             because its content warning was answered No\n";
+    "             because its content warning was answered No; 7 out of memory\n";
 
 constexpr const char* kCommonOptions =
     "  --encoding utf-8|gbk  output encoding: utf-8 (default) converts the Chinese for\n"
@@ -71,17 +85,21 @@ constexpr const char* kPageHelp =
     "usage: wenb97 page INPUT [-o OUTPUT] [OPTIONS]\n"
     "\n"
     "Translates the HTML page (or, for a name ending in .txt, the plain-text page)\n"
-    "INPUT. The mark-up is kept as it is; the text is replaced by its translation.\n"
-    "The result goes to OUTPUT, written whole or not at all, or to standard output.\n"
+    "INPUT, or standard input for -. The mark-up is kept as it is; the text is\n"
+    "replaced by its translation. The result goes to OUTPUT, written whole or not\n"
+    "at all, or to standard output. Pages in UTF-8, UTF-16, UTF-32, Windows-1252,\n"
+    "Big5, GB or any code the page declares are read; at most 128 MiB.\n"
     "\n"
     "options:\n"
-    "  -o, --output FILE      where to write the translated page (never the input)\n"
+    "  -o, --output FILE      where to write the translated page (never the input);\n"
+    "                         a regular file is replaced whole and keeps its mode, a\n"
+    "                         symbolic link is followed, a device or FIFO is written to\n"
     "  --browser netscape|ie  the browser the page is meant for (default netscape)\n"
     "  --url URL              the page's own address, for its base tag and frames\n"
     "                         (default: the input's file: address)\n"
     "  --show-tran 0|1|2      0 translation only; 1 side by side, 2 one above the\n"
     "                         other: the two-frame page transc.htm is written beside\n"
-    "                         OUTPUT as well\n"
+    "                         OUTPUT as well (refused when that is INPUT or OUTPUT)\n"
     "  --tran-pre             translate text inside <pre>\n"
     "  --tran-blockquote      translate text inside <blockquote>\n"
     "  --plain                treat INPUT as plain text whatever its name\n"
@@ -187,6 +205,10 @@ bool ParseOptions(int argc, char** argv, bool pageOptions, Options& o, std::stri
     } else if (pageOptions && (a == "-o" || key == "--output")) {
       std::string v;
       if (!value(v)) return false;
+      if (v.empty()) {
+        error = "the output name is empty";
+        return false;
+      }
       o.output = v;
     } else if (pageOptions && key == "--browser") {
       std::string v;
@@ -278,12 +300,6 @@ bool AddressIsPlainText(std::string address) {
   return EndsWithNoCase(address, ".txt");
 }
 
-std::string ReadStdin() {
-  return std::string(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-}
-
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-
 // Puts one of the program's questions (GBK text) to the person at the
 // terminal. --yes and --no answer for scripts; with neither and no terminal
 // the cautious answer, No, is taken.
@@ -301,21 +317,95 @@ bool Ask(const Options& o, std::string_view question) {
   return reply == "y" || reply == "Y" || reply == "yes" || reply == "Yes";
 }
 
+// Whether two names are the same file, or would be once created.
+bool SameFile(const fs::path& a, const fs::path& b) {
+  std::error_code ec;
+  if (fs::exists(a, ec) && fs::exists(b, ec)) return fs::equivalent(a, b, ec);
+  return fs::weakly_canonical(fs::absolute(a, ec), ec) == fs::weakly_canonical(fs::absolute(b, ec), ec);
+}
+
+// A page or text made ready for the filter: decoded, Big5 converted, with
+// the codec that matches what it became.
+struct PreparedPage {
+  std::string text;
+  std::unique_ptr<wb::Utf8PageCodec> codec;  // none for --encoding gbk
+};
+
+// Decodes raw input for the chosen output; the Big5 table is loaded only
+// when a page needs it. Returns an exit status (kExitOk on success).
+int PreparePage(const Options& o, const std::string& name, const char* argv0, std::string raw,
+                const wb::Big5Table* big5, PreparedPage& page) {
+  std::string error;
+  if (o.gbk) {
+    if (!wb::DecodeForGbk(std::move(raw), page.text, error)) return Fail(kExitInput, name + ": " + error);
+    return kExitOk;
+  }
+  wb::DecodedPage decoded;
+  if (!wb::DecodeForUtf8(std::move(raw), decoded, error)) return Fail(kExitInput, name + ": " + error);
+  if (o.verbose) std::fprintf(stderr, "wenb97: %s: read as %s\n", name.c_str(), decoded.how.c_str());
+  if (decoded.big5) {
+    wb::Big5Table loaded;
+    if (big5 == nullptr) {
+      if (!loaded.LoadFromFile(wb::DataDirectory(argv0) + wb::Big5Table::kFileName, &error))
+        return Fail(kExitDataFile, error);
+      big5 = &loaded;
+    }
+    decoded.bytes = wb::Big5ToGb(*big5, decoded.bytes);
+    decoded.encoding = wb::PageEncoding::kGb;
+  }
+  page.text = std::move(decoded.bytes);
+  page.codec = std::make_unique<wb::Utf8PageCodec>(decoded.encoding);
+  return kExitOk;
+}
+
+// Where the page's own files go: the output, and the two-frame page beside it.
+struct PageOutputs {
+  wb::OutputFile page;
+  wb::OutputFile framePage;
+  std::string framePagePath;
+};
+
+// Checks the output names before any work is done: never the input, never
+// the two-frame page over the input or the output, and the files can be
+// created (their temporaries are made now).
+int OpenPageOutputs(const Options& o, const std::string& input, PageOutputs& outs) {
+  std::string error;
+  if (o.output) {
+    if (input != "-" && SameFile(input, *o.output))
+      return Fail(kExitUsage, *o.output + ": is the input file; the input is never written over");
+  }
+  if (o.showTran != 0) {
+    if (!o.output) return Fail(kExitUsage, "--show-tran 1 or 2 writes a two-frame page beside the output: give -o OUTPUT");
+    std::error_code ec;
+    outs.framePagePath = (fs::absolute(*o.output, ec).parent_path() / kFramePageName).string();
+    if (SameFile(outs.framePagePath, *o.output) || (input != "-" && SameFile(outs.framePagePath, input)))
+      return Fail(kExitUsage, outs.framePagePath + ": the two-frame page would be written over the " +
+                                  (SameFile(outs.framePagePath, *o.output) ? "output" : "input") +
+                                  "; choose another OUTPUT name or folder");
+  }
+  if (o.output && !outs.page.Open(*o.output, error)) return Fail(kExitOutput, error);
+  if (o.showTran != 0 && !outs.framePage.Open(outs.framePagePath, error)) return Fail(kExitOutput, error);
+  return kExitOk;
+}
+
+// Writes to standard output; false after a write error.
+bool WriteStdout(std::string_view bytes) {
+  std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+  std::fflush(stdout);
+  return !std::ferror(stdout);
+}
+
+std::string StdoutError() { return std::string("standard output: write error: ") + std::strerror(errno); }
+
 int RunPage(const Options& o, const char* argv0) {
   if (o.args.size() != 1) return Fail(kExitUsage, "page: give exactly one INPUT file (see 'wenb97 page --help')");
   const std::string input = o.args[0];
-  std::string page, error;
-  if (!wb::ReadWholeFile(input, page, error)) return Fail(kExitInput, error);
+  const bool fromStdin = input == "-";
+  std::string raw, error;
+  if (!wb::ReadInput(input, raw, error)) return Fail(kExitInput, error);
 
-  std::error_code ec;
-  const fs::path inputAbs = fs::absolute(input, ec);
-  if (o.output) {
-    if (fs::exists(*o.output, ec) && fs::equivalent(input, *o.output, ec))
-      return Fail(kExitUsage, *o.output + ": is the input file; the input is never written over");
-    if (fs::is_directory(*o.output, ec)) return Fail(kExitOutput, *o.output + ": is a directory");
-  }
-  if (o.showTran != 0 && !o.output)
-    return Fail(kExitUsage, "--show-tran 1 or 2 writes a two-frame page beside the output: give -o OUTPUT");
+  PageOutputs outs;
+  if (int status = OpenPageOutputs(o, input, outs); status != kExitOk) return status;
 
   // The Big5 table and the bad-word list lie beside the program.
   const std::string dataDir = wb::DataDirectory(argv0);
@@ -325,16 +415,23 @@ int RunPage(const Options& o, const char* argv0) {
   if (!wb::LoadBadWordsFile(dataDir + std::string(wb::kBadWordsFileName), &badWords, &error))
     return Fail(kExitDataFile, error);
 
+  PreparedPage page;
+  if (int status = PreparePage(o, fromStdin ? "standard input" : input, argv0, std::move(raw), &big5, page);
+      status != kExitOk)
+    return status;
+
+  std::error_code ec;
   wb::FilterSettings settings;
   settings.pics = o.pics;
   settings.netscape = o.netscape;
   settings.showTran = o.showTran;
   settings.tranPre = o.tranPre;
   settings.tranBlockquote = o.tranBlockquote;
-  settings.pageUrl = o.url ? *o.url : "file://" + inputAbs.generic_string();
-  settings.plainText = o.plain || AddressIsPlainText(o.url ? *o.url : input);
+  const fs::path inputAbs = fromStdin ? fs::current_path(ec) / "" : fs::absolute(input, ec);
+  settings.pageUrl = o.url ? wb::SafePageAddress(*o.url) : wb::FileAddress(inputAbs.generic_string());
+  settings.plainText = o.plain || (!fromStdin && AddressIsPlainText(o.url ? *o.url : input));
   settings.progressEnabled = isatty(STDERR_FILENO) != 0;
-  settings.lineBreak = page.find("\r\n") != std::string::npos ? "\r\n" : "\n";
+  settings.lineBreak = page.text.find("\r\n") != std::string::npos ? "\r\n" : "\n";
   fs::path outDir = o.output ? fs::absolute(*o.output, ec).parent_path() : fs::current_path(ec);
   std::string frameDir = o.frameDir ? fs::absolute(*o.frameDir, ec).generic_string() : outDir.generic_string();
   if (frameDir.empty() || frameDir.back() != '/') frameDir += '/';
@@ -349,20 +446,14 @@ int RunPage(const Options& o, const char* argv0) {
   filter.SetServices(&services);
   wb::TerminalProgressBar bar(stderr, "translating");
   filter.SetProgress(&bar);
-
-  std::unique_ptr<wb::Utf8PageCodec> codec;
-  if (!o.gbk) {
-    if (page.compare(0, kUtf8Bom.size(), kUtf8Bom) == 0) page.erase(0, kUtf8Bom.size());
-    codec = std::make_unique<wb::Utf8PageCodec>(wb::DetectPageEncoding(page));
-    filter.SetCodec(codec.get());
-  }
+  filter.SetCodec(page.codec.get());
   std::vector<std::string> frameUrls;
   filter.SetFrameUrls(&frameUrls);
 
   std::string out;
+  std::optional<std::vector<std::string>> frames = filter.TranslateHtml(page.text, out);
   // A UTF-8 page says so with its byte-order mark, which every browser
   // believes before any charset the page itself declares.
-  std::optional<std::vector<std::string>> frames = filter.TranslateHtml(page, out);
   if (!o.gbk && !settings.plainText) out.insert(0, kUtf8Bom);
 
   if (services.PageDeclined())
@@ -380,11 +471,9 @@ int RunPage(const Options& o, const char* argv0) {
   }
 
   if (o.output) {
-    if (!wb::WriteFileReplacing(*o.output, out, error)) return Fail(kExitOutput, error);
-  } else {
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    std::fflush(stdout);
-    if (std::ferror(stdout)) return Fail(kExitOutput, "standard output: write error");
+    if (!outs.page.Write(out, error) || !outs.page.Commit(error)) return Fail(kExitOutput, error);
+  } else if (!WriteStdout(out)) {
+    return Fail(kExitOutput, StdoutError());
   }
 
   if (frames) {
@@ -393,11 +482,12 @@ int RunPage(const Options& o, const char* argv0) {
                    wb::UrlToFileName(f).c_str());
   }
   if (o.showTran != 0) {
-    std::string outputAbs = fs::absolute(*o.output, ec).generic_string();
-    std::string composed = wb::ComposeResultPageText(o.showTran, settings.pageUrl, outputAbs);
-    std::string framePage = (outDir / "transc.htm").generic_string();
-    if (!wb::WriteFileReplacing(framePage, composed, error)) return Fail(kExitOutput, error);
-    std::fprintf(stderr, "wenb97: two-frame page written to %s\n", framePage.c_str());
+    // The translation frame's address, percent-encoded; "file://" is the
+    // composer's own.
+    const std::string translation = wb::FileAddress(fs::absolute(*o.output, ec).generic_string()).substr(7);
+    std::string composed = wb::ComposeResultPageText(o.showTran, settings.pageUrl, translation);
+    if (!outs.framePage.Write(composed, error) || !outs.framePage.Commit(error)) return Fail(kExitOutput, error);
+    std::fprintf(stderr, "wenb97: two-frame page written to %s\n", outs.framePagePath.c_str());
   }
   if (o.verbose && t.sentences.Failures() > 0)
     std::fprintf(stderr, "wenb97: %d sentence(s) left untranslated after an engine failure\n",
@@ -407,45 +497,52 @@ int RunPage(const Options& o, const char* argv0) {
 
 int RunText(const Options& o, const char* argv0) {
   if (o.args.size() > 1) return Fail(kExitUsage, "text: give at most one FILE (see 'wenb97 text --help')");
-  std::string text, error;
-  if (o.args.empty() || o.args[0] == "-") {
-    text = ReadStdin();
-  } else if (!wb::ReadWholeFile(o.args[0], text, error)) {
-    return Fail(kExitInput, error);
-  }
+  const std::string input = o.args.empty() ? "-" : o.args[0];
+  std::string raw, error;
+  if (!wb::ReadInput(input, raw, error)) return Fail(kExitInput, error);
+  PreparedPage page;
+  if (int status = PreparePage(o, input == "-" ? "standard input" : input, argv0, std::move(raw), nullptr, page);
+      status != kExitOk)
+    return status;
   wb::Lexicon lexicon;
   if (!LoadLexicon(o, argv0, lexicon, error)) return Fail(kExitDataFile, error);
   wb::FilterSettings settings;
   settings.plainText = true;
-  settings.lineBreak = text.find("\r\n") != std::string::npos ? "\r\n" : "\n";
+  settings.lineBreak = page.text.find("\r\n") != std::string::npos ? "\r\n" : "\n";
   Translator t(o, lexicon);
   wb::PageFilter filter(t.sentences, settings);
-  std::unique_ptr<wb::Utf8PageCodec> codec;
-  if (!o.gbk) {
-    if (text.compare(0, kUtf8Bom.size(), kUtf8Bom) == 0) text.erase(0, kUtf8Bom.size());
-    codec = std::make_unique<wb::Utf8PageCodec>(wb::DetectPageEncoding(text));
-    filter.SetCodec(codec.get());
-  }
+  filter.SetCodec(page.codec.get());
   std::string out;
-  filter.TranslateHtml(text, out);
-  std::fwrite(out.data(), 1, out.size(), stdout);
-  std::fflush(stdout);
-  if (std::ferror(stdout)) return Fail(kExitOutput, "standard output: write error");
+  filter.TranslateHtml(page.text, out);
+  if (!WriteStdout(out)) return Fail(kExitOutput, StdoutError());
   return kExitOk;
 }
 
-// Runs fn on each TEXT argument, or on each line of standard input.
+// Runs fn on each TEXT argument, or on each line of standard input (lines
+// end at LF, CR LF or a lone CR). False, with the message given, when
+// standard input cannot be read.
 template <typename Fn>
-void ForEachInputLine(const Options& o, Fn fn) {
+bool ForEachInputLine(const Options& o, Fn fn) {
   if (!o.args.empty()) {
     for (const std::string& a : o.args) fn(a);
-    return;
+    return true;
   }
+  wb::LineReader lines;
   std::string line;
-  while (std::getline(std::cin, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    fn(line);
+  while (lines.Next(line)) fn(line);
+  if (lines.Failed()) {
+    std::fflush(stdout);
+    Fail(kExitInput, lines.Error());
+    return false;
   }
+  return true;
+}
+
+// One line of input in engine bytes: UTF-8 as it is, any other line read as
+// Windows-1252, like an older page.
+std::string LineToEngine(const Options& o, wb::Utf8ToEngine& codec, const std::string& line) {
+  if (o.gbk) return line;
+  return codec.Convert(wb::IsValidUtf8(line) ? line : wb::Cp1252ToUtf8(line));
 }
 
 int RunSentence(const Options& o, const char* argv0) {
@@ -453,16 +550,19 @@ int RunSentence(const Options& o, const char* argv0) {
   std::string error;
   if (!LoadLexicon(o, argv0, lexicon, error)) return Fail(kExitDataFile, error);
   Translator t(o, lexicon);
-  wb::Utf8ToEngine toEngine;
-  ForEachInputLine(o, [&](const std::string& line) {
-    std::string in = o.gbk ? line : toEngine.Convert(line);
-    std::string zh = t.sentences.TranslateLong(in);
-    std::string shown = o.gbk ? zh : wb::GbkToUtf8(zh);
+  wb::Utf8ToEngine codec;
+  const bool ok = ForEachInputLine(o, [&](const std::string& line) {
+    std::string zh = t.sentences.TranslateLong(LineToEngine(o, codec, line));
+    std::string shown = o.gbk ? zh : codec.ToUtf8(zh);
+    // One line out for every line in, whatever the engine made of it.
+    for (char& c : shown)
+      if (c == '\n' || c == '\r') c = ' ';
+    shown += '\n';
     std::fwrite(shown.data(), 1, shown.size(), stdout);
-    std::fputc('\n', stdout);
   });
+  if (!ok) return kExitInput;
   std::fflush(stdout);
-  if (std::ferror(stdout)) return Fail(kExitOutput, "standard output: write error");
+  if (std::ferror(stdout)) return Fail(kExitOutput, StdoutError());
   return kExitOk;
 }
 
@@ -496,11 +596,26 @@ std::string FlagNames(wb::WordFlags flags) {
 }
 
 // A column's text: tabs and line breaks would break the columns.
-std::string Column(std::string_view s, bool gbk) {
-  std::string out = gbk ? std::string(s) : wb::GbkToUtf8(s);
+std::string Column(std::string_view s, bool gbk, const wb::Utf8ToEngine& codec) {
+  std::string out = gbk ? std::string(s) : codec.ToUtf8(s);
   for (char& c : out)
     if (c == '\t' || c == '\n' || c == '\r') c = ' ';
   return out.empty() ? "-" : out;
+}
+
+void PrintWordTable(const Options& o, Translator& t, const wb::Utf8ToEngine& codec) {
+  const wb::SentenceState& st = t.engine.State();
+  for (int i = 1; i <= st.sentenceLen; ++i) {
+    const wb::WordRecord& w = st.words[i];
+    std::string cats;
+    for (int k = 1; k <= w.catCount && k <= wb::kMaxCats; ++k) {
+      if (!cats.empty()) cats += ',';
+      cats += wb::CategoryName(w.cats[k]);
+    }
+    std::printf("%d\t%s\t%s\t%s\t%s\t%d\t%d\n", i, Column(st.textPool.Get(w.text), o.gbk, codec).c_str(),
+                Column(t.engine.WordText(i), o.gbk, codec).c_str(), FlagNames(w.flags).c_str(),
+                cats.empty() ? "-" : cats.c_str(), w.senseCount, w.phraseLen);
+  }
 }
 
 int RunAnalyse(const Options& o, const char* argv0) {
@@ -508,39 +623,37 @@ int RunAnalyse(const Options& o, const char* argv0) {
   std::string error;
   if (!LoadLexicon(o, argv0, lexicon, error)) return Fail(kExitDataFile, error);
   Translator t(o, lexicon);
-  wb::Utf8ToEngine toEngine;
+  wb::Utf8ToEngine codec;
   bool first = true;
-  ForEachInputLine(o, [&](const std::string& line) {
-    if (!first) std::fputc('\n', stdout);
-    first = false;
-    std::fputs("pos\tsurface\tlexical\tflags\tcategories\tsenses\tphrase\n", stdout);
-    wb::Str255 sentence(o.gbk ? line : toEngine.Convert(line));
-    try {
-      t.engine.TranslateSentence(sentence);
-    } catch (const std::exception& e) {
-      std::fprintf(stderr, "wenb97: analyse: sentence abandoned: %s\n", e.what());
-    }
-    const wb::SentenceState& st = t.engine.State();
-    for (int i = 1; i <= st.sentenceLen; ++i) {
-      const wb::WordRecord& w = st.words[i];
-      std::string cats;
-      for (int k = 1; k <= w.catCount && k <= wb::kMaxCats; ++k) {
-        if (!cats.empty()) cats += ',';
-        cats += wb::CategoryName(w.cats[k]);
+  const bool ok = ForEachInputLine(o, [&](const std::string& line) {
+    // A line longer than the sentence buffer is shown in the pieces the
+    // translation takes, one table for each.
+    std::string text = LineToEngine(o, codec, line);
+    std::string_view rest = text;
+    do {
+      const std::size_t n = wb::SentencePieceLength(rest);
+      if (!first) std::fputc('\n', stdout);
+      first = false;
+      std::fputs("pos\tsurface\tlexical\tflags\tcategories\tsenses\tphrase\n", stdout);
+      wb::Str255 sentence(rest.substr(0, n));
+      rest.remove_prefix(n);
+      try {
+        t.engine.TranslateSentence(sentence);
+      } catch (const std::bad_alloc&) {
+        throw;
+      } catch (const std::exception& e) {
+        std::fprintf(stderr, "wenb97: analyse: sentence abandoned: %s\n", e.what());
       }
-      std::printf("%d\t%s\t%s\t%s\t%s\t%d\t%d\n", i, Column(st.textPool.Get(w.text), o.gbk).c_str(),
-                  Column(t.engine.WordText(i), o.gbk).c_str(), FlagNames(w.flags).c_str(),
-                  cats.empty() ? "-" : cats.c_str(), w.senseCount, w.phraseLen);
-    }
+      PrintWordTable(o, t, codec);
+    } while (!rest.empty());
   });
+  if (!ok) return kExitInput;
   std::fflush(stdout);
-  if (std::ferror(stdout)) return Fail(kExitOutput, "standard output: write error");
+  if (std::ferror(stdout)) return Fail(kExitOutput, StdoutError());
   return kExitOk;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Main(int argc, char** argv) {
   if (argc < 2) {
     std::fputs(kMainHelp, stderr);
     return kExitUsage;
@@ -570,4 +683,17 @@ int main(int argc, char** argv) {
   if (command == "text") return RunText(o, argv[0]);
   if (command == "analyse") return RunAnalyse(o, argv[0]);
   return RunSentence(o, argv[0]);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  wb::InstallOutputCleanup();
+  try {
+    return Main(argc, argv);
+  } catch (const std::bad_alloc&) {
+    // Temporaries are removed by their owners on the way out.
+    std::fputs("wenb97: out of memory\n", stderr);
+    return kExitMemory;
+  }
 }

@@ -128,5 +128,162 @@ check "foreign text kept" contains "$work/fr.out" "<p>Caf&eacute; cr&egrave;me.<
 "$bin" page "$work/fr.html" -o "$work/fr.gbk" --encoding gbk
 check "foreign text decoded for GB" bash -c "grep -q \$'<p>Caf\xe9 cr' '$work/fr.gbk'"
 
+# ---- Nothing lost, nothing clobbered -------------------------------------
+
+# The two-frame page is never written over the input or the output.
+printf '<p>Zorblax.</p>' >"$work/transc.htm"; cp "$work/transc.htm" "$work/transc.keep"
+"$bin" page "$work/transc.htm" -o "$work/tc-out.htm" --show-tran 1 2>"$work/err"; s=$?
+check "frame page over the input refused" status_is $s 2
+check "frame page over the input: input kept" cmp -s "$work/transc.htm" "$work/transc.keep"
+check "frame page over the input: nothing written" test ! -e "$work/tc-out.htm"
+mkdir "$work/tc"
+"$bin" page "$work/in.html" -o "$work/tc/transc.htm" --show-tran 1 2>"$work/err"; s=$?
+check "frame page over the output refused" status_is $s 2
+check "frame page over the output: nothing written" bash -c "[ -z \"\$(ls -A '$work/tc')\" ]"
+
+# Special files are written into, never replaced; links are followed; a
+# replaced file keeps its mode.
+mkfifo "$work/fifo"
+timeout 30 cat "$work/fifo" >"$work/fifo.out" & reader=$!
+"$bin" page "$work/in.html" -o "$work/fifo" 2>/dev/null; s=$?
+wait $reader
+check "fifo output" status_is $s 0
+check "fifo stays a fifo" test -p "$work/fifo"
+check "fifo reader got the page" contains "$work/fifo.out" "<base href="
+# "/dev/stdout" names the open descriptor; as root a regression would
+# replace the real one, so a link of our own to the same place stands in.
+stdout=/dev/stdout
+if [ "$(id -u)" = 0 ]; then stdout="$work/stdout-link"; ln -s /proc/self/fd/1 "$stdout"; fi
+"$bin" page "$work/in.html" -o "$stdout" >"$work/stdout.html" 2>/dev/null; s=$?
+check "standard output by name" status_is $s 0
+check "standard output by name got the page" contains "$work/stdout.html" "<base href="
+echo "first line" >"$work/append.html"
+"$bin" page "$work/in.html" -o "$stdout" >>"$work/append.html" 2>/dev/null
+check "standard output by name appends after >>" contains "$work/append.html" "first line"
+# As root a regression would replace the real /dev/null: a device node of
+# our own stands in for it then.
+null=/dev/null
+if [ "$(id -u)" = 0 ]; then null="$work/null"; mknod "$null" c 1 3; fi
+"$bin" page "$work/in.html" -o "$null" 2>/dev/null; s=$?
+check "device output" status_is $s 0
+check "device stays a device" test -c "$null"
+mkdir "$work/real"; echo OLD >"$work/real/page.html"; chmod 640 "$work/real/page.html"
+ln -s real/page.html "$work/link.html"
+"$bin" page "$work/in.html" -o "$work/link.html" 2>/dev/null
+check "link followed" test -L "$work/link.html"
+check "link target replaced" contains "$work/real/page.html" "<base href="
+check "mode kept" status_is "$(stat -c %a "$work/real/page.html")" 640
+
+# Output names are checked before any work is done.
+"$bin" page "$work/in.html" -o "" 2>"$work/err"; s=$?
+check "empty output name" status_is $s 2
+check "empty output message" contains "$work/err" "output name is empty"
+
+# Interrupted and failed writes leave the old file and no temporary.
+mkdir "$work/big"
+yes '<p>The quick brown fox jumps over the lazy dog near the bank.</p>' | head -n 500000 >"$work/big/page.html"
+echo GOOD >"$work/big/out.html"
+"$bin" page "$work/big/page.html" -o "$work/big/out.html" 2>/dev/null & pid=$!
+for _ in $(seq 100); do ls -A "$work/big" | grep -q wenb97 && break; sleep 0.1; done
+kill -TERM $pid; wait $pid; s=$?
+check "killed by SIGTERM" status_is $s 143
+check "killed run keeps the old output" contains "$work/big/out.html" GOOD
+check "killed run leaves no temporary" status_is "$(ls -A "$work/big" | grep -c wenb97)" 0
+head -c 300000 "$work/big/page.html" >"$work/big/small.html"
+(ulimit -f 64; "$bin" page "$work/big/small.html" -o "$work/big/out.html" 2>"$work/err"); s=$?
+check "file size limit status" status_is $s 4
+check "file size limit message" contains "$work/err" "File too large"
+check "file size limit keeps the old output" contains "$work/big/out.html" GOOD
+check "file size limit leaves no temporary" status_is "$(ls -A "$work/big" | grep -c wenb97)" 0
+
+# ---- Every input decoded or refused -------------------------------------
+
+# A Western page is never taken for Big5; a real Big5 page still is.
+printf '<p>He is na\xefve.</p>' >"$work/naive.html"
+"$bin" page "$work/naive.html" -o "$work/naive.out" 2>/dev/null
+check "western page keeps its word" contains "$work/naive.out" "naïve"
+printf '<p>這是一本書。我們學習語言，也看報紙。</p>' | iconv -t BIG5 >"$work/big5.html"
+"$bin" page "$work/big5.html" -o "$work/big5.out" 2>/dev/null
+check "big5 page simplified" contains "$work/big5.out" "这是一本书"
+# UTF-16 and UTF-32 are decoded; a broken one is refused.
+for code in UTF-16 UTF-16BE UTF-32; do
+  printf '\xef\xbb\xbf<p>Zorblax frobnitz.</p>' | iconv -f UTF-8 -t $code >"$work/u.html"
+  "$bin" page "$work/u.html" -o "$work/u.out" 2>/dev/null; s=$?
+  check "$code page" status_is $s 0
+  check "$code page decoded" contains "$work/u.out" "<p>Zorblax frobnitz 。</p>"
+done
+printf '\xff\xfe<\x00p' >"$work/broken16.html"
+"$bin" page "$work/broken16.html" -o "$work/u.out" 2>"$work/err"; s=$?
+check "broken UTF-16 refused" status_is $s 3
+check "broken UTF-16 message" contains "$work/err" "not valid UTF-16LE"
+# Characters outside GBK come through as they were written.
+printf '<p>Zorblax \xf0\x9f\x98\x80 \xce\x95\xce\xbb\xce\xbb\xce\xb7\xce\xbd\xce\xb9\xce\xba\xce\xac \xe6\xb8\xac\xe8\xa9\xa6.</p>' >"$work/wide.html"
+"$bin" page "$work/wide.html" -o "$work/wide.out" 2>/dev/null
+check "emoji, Greek and traditional kept" contains "$work/wide.out" "😀 Ελληνικά 測試"
+out=$("$bin" sentence "Zoë and the café 😀.")
+check "sentence keeps words outside GB" bash -c "[[ '$out' == *Zoë* && '$out' == *café* && '$out' == *😀* ]]"
+
+# Damaged data files: status 5 and the file named.
+mkdir "$work/data"; cp "$(dirname "$bin")"/{big52gb,badwords.xtm,LEXICON.MTX} "$work/data/"
+: >"$work/data/badwords.xtm"
+WENB97_DATA_DIR="$work/data" "$bin" page "$work/in.html" >/dev/null 2>"$work/err"; s=$?
+check "empty bad-word list" status_is $s 5
+check "empty bad-word list named" contains "$work/err" "badwords.xtm"
+head -c 100 "$(dirname "$bin")/badwords.xtm" >"$work/data/badwords.xtm"
+WENB97_DATA_DIR="$work/data" "$bin" page "$work/in.html" >/dev/null 2>"$work/err"; s=$?
+check "cut-off bad-word list" status_is $s 5
+printf '\x01\x00\x02\x00\x00\x00\x00\x5f\x03' >"$work/data/LEXICON.MTX"
+WENB97_DATA_DIR="$work/data" "$bin" sentence x >/dev/null 2>"$work/err"; s=$?
+check "damaged lexicon" status_is $s 5
+check "damaged lexicon message" contains "$work/err" "LEXICON.MTX: the lexicon file is damaged"
+rm "$work/data/LEXICON.MTX"; mkdir "$work/data/LEXICON.MTX"
+WENB97_DATA_DIR="$work/data" "$bin" sentence x >/dev/null 2>"$work/err"
+check "lexicon directory message" contains "$work/err" "LEXICON.MTX: is a directory"
+
+# ---- Clear errors ---------------------------------------------------------
+
+"$bin" page /dev/zero -o "$work/zero.out" 2>"$work/err"; s=$?
+check "endless input refused" status_is $s 3
+check "endless input message" contains "$work/err" "larger than 128 MiB"
+if ! ldd "$bin" 2>/dev/null | grep -q libasan; then
+  # Address space for the program and its lexicon, not for this page.
+  (ulimit -v 70000; "$bin" page "$work/big/page.html" -o "$work/big/out.html" 2>"$work/err"); s=$?
+  check "out of memory status" status_is $s 7
+  check "out of memory message" status_is "$(cat "$work/err")" "wenb97: out of memory"
+  check "out of memory leaves no temporary" status_is "$(ls -A "$work/big" | grep -c wenb97)" 0
+fi
+"$bin" text <"$work" >/dev/null 2>"$work/err"; s=$?
+check "text from a directory" status_is $s 3
+check "text from a directory message" contains "$work/err" "standard input: Is a directory"
+"$bin" text <&- >/dev/null 2>"$work/err"; s=$?
+check "text from closed input" status_is $s 3
+"$bin" sentence <&- >/dev/null 2>"$work/err"; s=$?
+check "sentence from closed input" status_is $s 3
+
+# Addresses written into the base tag cannot add attributes.
+"$bin" page "$work/in.html" --url 'http://x/a"onmouseover="alert(1)' 2>/dev/null >"$work/url.out"
+check "address escaped" contains "$work/url.out" '<base href="http://x/a%22onmouseover=%22alert(1)">'
+cp "$work/in.html" "$work/a b#\"1\".html"
+"$bin" page "$work/a b#\"1\".html" 2>/dev/null >"$work/url.out"
+check "file address escaped" contains "$work/url.out" 'a%20b%23%221%22.html">'
+
+# Out-of-range PICS levels count as the highest.
+printf "<meta http-equiv=\"PICS-Label\" content='(PICS-1.1 \"http://www.rsac.org/ratingsv01.html\" l r (n 2147483648 s 0 v 0 l 0))'><p>Zorblax.</p>" >"$work/pics2.html"
+"$bin" page "$work/pics2.html" -o "$work/pics2.out" --no 2>/dev/null
+check "huge PICS level rated" contains "$work/pics2.out" "裸体级别（4）"
+
+# Mark-up stays mark-up.
+printf '<img alt='"''"' src="a.gif"><!- p { font-family: Arial } ->' >"$work/alt.html"
+"$bin" page "$work/alt.html" 2>/dev/null >"$work/alt.out"
+check "empty alt quoted" contains "$work/alt.out" '<img alt="" src="a.gif">'
+check "font kept out of other comments" contains "$work/alt.out" '<!- p { font-family: Arial } ->'
+
+# Consistency: "page -", lines ended by CR, long lines in analyse.
+printf '<p>Zorblax.</p>' | "$bin" page - >"$work/stdin.out" 2>/dev/null
+check "page from standard input" contains "$work/stdin.out" "<p>Zorblax 。</p>"
+check "CR ends a line" status_is "$(printf 'Zorblax.\rFrobnitz.\r\n\nQuux' | "$bin" sentence | wc -l)" 4
+long=$(printf 'Zorblax %.0s' $(seq 60))
+check "analyse shows long lines in pieces" status_is "$("$bin" analyse "$long" | grep -c '^pos')" 2
+
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]
