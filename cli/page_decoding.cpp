@@ -97,6 +97,16 @@ bool DecodeForUtf8(std::string raw, DecodedPage& page, std::string& error) {
     // Zero bytes alone are no proof: read the page as bytes after all.
   }
 
+  // Text in any other code almost never forms valid UTF-8 sequences, so a
+  // page that does is UTF-8 whatever it declares (pages are often saved in
+  // UTF-8 and keep an old declaration).
+  const bool highBytes = std::any_of(raw.begin(), raw.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+  if (highBytes && IsValidUtf8(raw)) {
+    page.bytes = std::move(raw);
+    page.encoding = PageEncoding::kUtf8;
+    page.how = "UTF-8";
+    return true;
+  }
   const std::string declared = DeclaredCharset(raw);
   switch (ClassifyCharset(declared)) {
     case CharsetFamily::kBig5:
@@ -117,8 +127,7 @@ bool DecodeForUtf8(std::string raw, DecodedPage& page, std::string& error) {
     }
     case CharsetFamily::kUtf8:
     case CharsetFamily::kWestern:
-      // Never Big5. A page that declares Latin-1 but is valid UTF-8 is
-      // UTF-8: Latin-1 text almost never forms valid UTF-8 sequences.
+      // Never Big5; UTF-8 that is not valid is an older page after all.
       page.bytes = std::move(raw);
       page.encoding = IsValidUtf8(page.bytes) ? PageEncoding::kUtf8 : PageEncoding::kCp1252;
       page.how = "declared " + declared;

@@ -277,6 +277,9 @@ TEST(Lexicon, LoadFile) {
   const std::string dir = std::filesystem::temp_directory_path().string();
   EXPECT_FALSE(lex.LoadFile(dir, &error));
   EXPECT_EQ(error, dir + ": is a directory");
+  // An endless file is not read into memory whole.
+  EXPECT_FALSE(lex.LoadFile("/dev/zero", &error));
+  EXPECT_EQ(error, "/dev/zero: is larger than 256 MiB; no lexicon is that large");
 
   std::string path = (std::filesystem::temp_directory_path() / "wb_lexicon_test.mtx").string();
   {

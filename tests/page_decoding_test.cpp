@@ -126,6 +126,11 @@ TEST(PageDecoding, DeclaredAndGuessedCodes) {
   EXPECT_EQ(d.bytes, simplified);
   ASSERT_TRUE(DecodeForUtf8("<meta charset=koi8-r>" + From("KOI8-R", "<p>Привет</p>"), d, error));
   EXPECT_EQ(d.bytes, "<meta charset=koi8-r><p>Привет</p>");
+  // Valid UTF-8 is UTF-8, whatever the page declares.
+  ASSERT_TRUE(DecodeForUtf8("<meta charset=big5><p>café 中文</p>", d, error));
+  EXPECT_FALSE(d.big5);
+  EXPECT_EQ(d.encoding, PageEncoding::kUtf8);
+  EXPECT_EQ(d.bytes, "<meta charset=big5><p>café 中文</p>");
   // An unknown name: the bytes decide.
   ASSERT_TRUE(DecodeForUtf8("<meta charset=no-such-code><p>caf\xE9</p>", d, error));
   EXPECT_EQ(d.encoding, PageEncoding::kCp1252);

@@ -11,6 +11,10 @@ namespace {
 
 constexpr std::string_view kUnnamed = "???";
 
+// The shipped lexicon is a few megabytes; a file far beyond any lexicon (or
+// an endless one, like a link to /dev/zero) is not read into memory whole.
+constexpr std::size_t kMaxLexiconFileBytes = std::size_t{256} << 20;
+
 // The counts in the file are trusted no further than the bytes that are left:
 // every object needs at least its type number, every phrase its number and
 // length byte.
@@ -212,9 +216,12 @@ bool Lexicon::LoadFile(const std::string& path, std::string* error) {
     // One read of the whole file: byte-wise reading cost a quarter of the load.
     char chunk[1 << 16];
     std::size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, f)) > 0) bytes.append(chunk, got);
+    while ((got = std::fread(chunk, 1, sizeof chunk, f)) > 0 && bytes.size() <= kMaxLexiconFileBytes)
+      bytes.append(chunk, got);
+    if (bytes.size() > kMaxLexiconFileBytes)
+      reason = "is larger than " + std::to_string(kMaxLexiconFileBytes >> 20) + " MiB; no lexicon is that large";
     // Reading a directory fails with EISDIR where opening it did not.
-    if (std::ferror(f)) reason = errno == EISDIR ? "is a directory" : std::string("cannot be read: ") + std::strerror(errno);
+    if (reason.empty() && std::ferror(f)) reason = errno == EISDIR ? "is a directory" : std::string("cannot be read: ") + std::strerror(errno);
     std::fclose(f);
   } else {
     reason = errno == EISDIR ? "is a directory" : std::string("cannot be opened: ") + std::strerror(errno);
