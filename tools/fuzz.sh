@@ -8,8 +8,8 @@
 #                                        leaving the tree as it was
 #
 # A long run keeps its corpus in build-fuzz/corpus/TARGET between runs and at
-# the end merges into tests/fuzz/corpus/TARGET the inputs that reach code the
-# seeds did not. An input that crashes, hangs or runs out of memory is stored
+# the end leaves in tests/fuzz/corpus/TARGET the hand-written seeds and a
+# small set of inputs that reaches every edge the whole corpus reaches. An input that crashes, hangs or runs out of memory is stored
 # as tests/fuzz/regressions/TARGET/crash-... (timeout-..., oom-...): commit it
 # with the fix, and every later run replays it. Without TARGET every target
 # is run, one after the other, at nice 10. Exits non-zero when a target
@@ -42,6 +42,24 @@ targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
   for f in tests/fuzz/*_fuzz.cpp; do targets+=("$(basename "$f" .cpp)"); done
 fi
+
+# The seeds kept in the tree: the hand-written ones (named for what they
+# hold) and a small set, named by their SHA-1, that covers every edge the
+# seeds and the long run's corpus reach (a greedy set cover, counting edges
+# only, so the tree gets dozens of inputs rather than thousands).
+distill_seeds() {
+  local program=$1 seed=$2 work=$3 cover
+  cover=$(mktemp -d)
+  nice -n 10 "$program" -set_cover_merge=1 -use_counters=0 "$cover" "$seed" "$work" || { rm -rf "$cover"; return 1; }
+  local hand
+  hand=$(find "$seed" -type f ! -regex '.*/[0-9a-f]\{40\}' -exec sha1sum {} + | cut -d' ' -f1)
+  find "$seed" -type f -regex '.*/[0-9a-f]\{40\}' -delete
+  for f in "$cover"/*; do
+    [ -f "$f" ] || continue
+    grep -qx "$(basename "$f")" <<<"$hand" || cp "$f" "$seed/"
+  done
+  rm -rf "$cover"
+}
 
 scratch=$(mktemp -d)
 trap '[ "${WB_FUZZ_KEEP:-0}" = 1 ] || rm -rf "$scratch"' EXIT
@@ -84,9 +102,8 @@ for target in "${targets[@]}"; do
     nice -n 10 "$program" "${opts[@]}" -max_total_time="$seconds" -artifact_prefix="$regressions/" \
       "$work" "${inputs[@]}" >"$log" 2>&1 || status=$?
     cp "$log" "build-fuzz/$name.log"
-    # Only inputs that reach new code join the seeds kept in the tree.
     before=$(find "$seed" -type f | wc -l)
-    nice -n 10 "$program" "${opts[@]}" -merge=1 "$seed" "$work" >>"build-fuzz/$name.merge.log" 2>&1 || true
+    distill_seeds "$program" "$seed" "$work" >"build-fuzz/$name.merge.log" 2>&1 || true
     after=$(find "$seed" -type f | wc -l)
     rmdir "$regressions" 2>/dev/null || true
   fi
