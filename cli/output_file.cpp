@@ -224,6 +224,29 @@ void OutputFile::Abandon() {
   cleanupSlot_ = -1;
 }
 
+bool LinkReplacing(const std::string& from, const std::string& to, std::string& error) {
+  // A fresh name beside the target: made by mkstemp, then freed for the link.
+  std::string name = TemporaryTemplate(to);
+  std::vector<char> buf(name.begin(), name.end());
+  buf.push_back('\0');
+  const int fd = mkostemp(buf.data(), O_CLOEXEC);
+  if (fd < 0) {
+    error = to + ": cannot be written: " + Reason(errno);
+    return false;
+  }
+  close(fd);
+  const std::string temp(buf.data());
+  const int slot = RegisterTemporary(temp);
+  bool ok = unlink(temp.c_str()) == 0 && link(from.c_str(), temp.c_str()) == 0;
+  if (ok) ok = rename(temp.c_str(), to.c_str()) == 0;
+  if (!ok) {
+    error = to + ": cannot be linked: " + Reason(errno);
+    unlink(temp.c_str());
+  }
+  ForgetTemporary(slot);
+  return ok;
+}
+
 bool WriteOutputFile(const std::string& path, std::string_view content, std::string& error) {
   OutputFile out;
   return out.Open(path, error) && out.Write(content, error) && out.Commit(error);

@@ -56,6 +56,12 @@ class OutputFile {
   bool direct_ = false;
 };
 
+// Makes `to` a second name (a hard link) for the file `from`, replacing
+// whatever `to` named, in one step. False where the file system cannot link
+// (another device, no links), with the reason in error; nothing is left
+// behind then.
+bool LinkReplacing(const std::string& from, const std::string& to, std::string& error);
+
 // Writes content to path through an OutputFile.
 bool WriteOutputFile(const std::string& path, std::string_view content, std::string& error);
 
