@@ -234,18 +234,21 @@ JobResult SiteRun::CopyOne(const Job& job) {
 }
 
 void PrintSummary(const std::vector<Job>& jobs, const std::vector<JobResult>& results, double seconds) {
-  std::size_t pages = 0, failed = 0;
+  std::size_t pages = 0, others = 0, failed = 0;
   std::uintmax_t bytes = 0;
   std::int64_t words = 0;
   for (std::size_t i = 0; i < jobs.size(); ++i) {
-    if (!jobs[i].page) continue;
+    failed += results[i].status != exit_status::kOk;
+    if (!jobs[i].page) {
+      ++others;
+      continue;
+    }
     ++pages;
     bytes += jobs[i].bytes;
     words += results[i].words;
-    failed += results[i].status != exit_status::kOk;
   }
-  std::fprintf(stderr, "wenb97: %zu pages (%zu failed), %.1f MB, %lld words in %.2f s: %.0f words/s\n", pages, failed,
-               static_cast<double>(bytes) / 1e6, static_cast<long long>(words), seconds,
+  std::fprintf(stderr, "wenb97: %zu pages and %zu other files (%zu failed), %.1f MB of pages, %lld words in %.2f s: %.0f words/s\n",
+               pages, others, failed, static_cast<double>(bytes) / 1e6, static_cast<long long>(words), seconds,
                seconds > 0 ? static_cast<double>(words) / seconds : 0.0);
 }
 

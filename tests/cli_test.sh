@@ -300,7 +300,7 @@ printf 'GIF89a' >"$site/img/x.gif"
 echo secret >"$site/.hidden/x.html"
 "$bin" page -j1 -d "$work/j1" "$site" 2>"$work/err"; s=$?
 check "site run" status_is $s 0
-check "site summary" contains "$work/err" "61 pages (0 failed)"
+check "site summary" contains "$work/err" "61 pages and 1 other files (0 failed)"
 check "site tree" test -f "$work/j1/sub/p30.html"
 check "site text page" contains "$work/j1/notes.txt" "。"
 check "site picture beside the pages" cmp -s "$site/img/x.gif" "$work/j1/img/x.gif"
@@ -314,6 +314,12 @@ for j in 2 3; do
   rm -rf "$work/j1"
 done
 check "repeated -j1 run identical" diff -r "$work/j1.first" "$work/j1.again"
+
+# On a terminal, one progress bar over the whole run.
+if command -v script >/dev/null; then
+  script -qec "'$bin' page -j2 -d '$work/tty-out' '$site'" /dev/null >"$work/tty" 2>&1
+  check "one progress bar on a terminal" contains "$work/tty" "62/62 files"
+fi
 
 # A page that fails in the middle does not stop the others, and sets the
 # status; several inputs without -d, or -d over its own input, are refused.
