@@ -22,7 +22,8 @@ namespace {
 // A fixed table that a signal handler can walk without locks or allocation:
 // a slot is claimed (1), filled, then marked live (2); the handler unlinks
 // the live ones.
-constexpr int kCleanupSlots = 256;
+// Room for a temporary per worker thread (at most 256) and then some.
+constexpr int kCleanupSlots = 1024;
 constexpr std::size_t kCleanupPathMax = 4096;
 
 struct CleanupSlot {

@@ -39,7 +39,7 @@ void AddPageOptions(CLI::App* page, PageOptions& o) {
       ->type_name("OUTDIR");
   page->add_option("-j,--jobs", o.jobs, "worker threads for -d (default: one per processor)")
       ->type_name("N")
-      ->check(CLI::Range(1u, 1024u).description(""));
+      ->check(CLI::Range(1u, 256u).description(""));
   page->add_option("--browser", o.browser, "the browser the page is meant for (default netscape)")
       ->check(OneOf({"netscape", "ie"}, "netscape or ie"))
       ->type_name("netscape|ie");
