@@ -1,39 +1,51 @@
 #!/usr/bin/env bash
-# Whole-pipeline speed of `wenb97 sentence` beside Apertium's English to
-# Spanish pipeline (apertium eng-spa) on the same texts: words per second by
-# wall clock and by processor time (user + system, all processes of the
-# pipeline), and peak memory. The lexicon load of wenb97 is included, as a
-# person running the tool pays it.
+# wenb97 beside Apertium on the same English text: words per second of each,
+# by the clock and per CPU second (Apertium's English-Spanish pipeline is a
+# dozen processes in a pipe, so it uses more than one processor), and the
+# ratio. Needs the Debian packages apertium and apertium-eng-spa.
 #
-#   bench/compare_apertium.sh BUILD_BIN_DIR [TEXT...]
+#   bench/compare_apertium.sh [TEXT] [WORDS]
 #
-# Without texts the development sets are used (WB_EVAL_DIR, else shared/eval
-# above the source tree). Build BUILD_BIN_DIR in Release for the figures.
+# TEXT: English plain text (default: the FLORES development set under
+# ../shared/eval if present, else the example text), repeated until it holds
+# at least WORDS words (default 300000). WENB97 names the program (default
+# build/bin/wenb97).
 set -euo pipefail
-bin="${1:?give the folder holding wenb97 (a Release build)}"
-shift
-texts=("$@")
-if [ ${#texts[@]} -eq 0 ]; then
-  dir="${WB_EVAL_DIR:-}"
-  here=$(cd "$(dirname "$0")" && pwd)
-  for up in .. ../.. ../../..; do [ -z "$dir" ] && [ -d "$here/$up/shared/eval" ] && dir="$here/$up/shared/eval"; done
-  texts=("$dir"/flores-dev.en.txt "$dir"/tatoeba-dev.en.txt)
+cd "$(dirname "$0")/.."
+wenb97=${WENB97:-build/bin/wenb97}
+text=${1:-}
+if [ -z "$text" ]; then
+  text=../../shared/eval/flores-dev.en.txt
+  [ -f "$text" ] || text=/work/shared/eval/flores-dev.en.txt
+  [ -f "$text" ] || text=examples/notice.txt
 fi
-measure() {  # measure NAME TEXT COMMAND...
-  local name=$1 text=$2; shift 2
-  local words out
-  words=$(wc -w <"$text")
-  out=$(mktemp)
-  /usr/bin/time -o "$out" -f '%e %U %S %M' "$@" <"$text" >/dev/null 2>&1
-  read -r wall user sys kb <"$out"
-  rm -f "$out"
-  awk -v n="$name" -v f="$(basename "$text")" -v w="$words" -v wall="$wall" -v cpu="$(awk -v u="$user" -v s="$sys" 'BEGIN { print u + s }')" -v kb="$kb" \
-    'BEGIN { printf "%-9s %-20s %7d words  %6.2f s wall %9.0f words/s  %6.2f s cpu %9.0f words/s  %6.1f MB\n",
-             n, f, w, wall, (wall > 0 ? w / wall : 0), cpu, (cpu > 0 ? w / cpu : 0), kb / 1024 }'
+want=${2:-300000}
+command -v apertium >/dev/null || { echo "apertium is not installed (apt-get install apertium apertium-eng-spa)" >&2; exit 2; }
+[ -x "$wenb97" ] || { echo "$wenb97 is not built" >&2; exit 2; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+: >"$work/in.txt"
+while [ "$(wc -w <"$work/in.txt")" -lt "$want" ]; do cat "$text" >>"$work/in.txt"; done
+words=$(wc -w <"$work/in.txt")
+
+# Runs a command on the text; prints "wall user+sys" in seconds.
+measure() {
+  /usr/bin/time -f "%e %U %S" -o "$work/time" "$@" <"$work/in.txt" >"$work/out" 2>/dev/null
+  awk '{ printf "%s %.2f\n", $1, $2 + $3 }' "$work/time"
 }
-for text in "${texts[@]}"; do
-  measure wenb97 "$text" "$bin/wenb97" sentence
-  if command -v apertium >/dev/null; then
-    measure apertium "$text" apertium eng-spa
-  fi
-done
+report() {  # NAME WALL CPU
+  awk -v n="$1" -v w="$words" -v wall="$2" -v cpu="$3" \
+    'BEGIN { printf "%-22s %8.2f s %8.2f cpu-s %10.0f words/s %10.0f words/cpu-s\n", n, wall, cpu, w / wall, w / cpu }'
+}
+
+echo "text: $text, repeated to $words words"
+read -r a_wall a_cpu < <(measure apertium eng-spa)
+read -r t_wall t_cpu < <(measure "$wenb97" text)
+read -r s_wall s_cpu < <(measure "$wenb97" sentence)
+report "apertium eng-spa" "$a_wall" "$a_cpu"
+report "wenb97 text" "$t_wall" "$t_cpu"
+report "wenb97 sentence" "$s_wall" "$s_cpu"
+awk -v aw="$a_wall" -v ac="$a_cpu" -v tw="$t_wall" -v tc="$t_cpu" 'BEGIN {
+  printf "wenb97 text / apertium: %.1fx words/s, %.1fx words per cpu-second (target: at least 5x per core)\n",
+         aw / tw, ac / tc }'

@@ -1,151 +1,84 @@
-// wenb97: the Wenbridge translator on the command line.
-//
-//   wenb97 page INPUT [-o OUTPUT]   translate an HTML page or a .txt file
-//   wenb97 text [FILE]              translate plain text to standard output
-//   wenb97 sentence [TEXT...]       translate sentences, one per line
-
-#include <unistd.h>
+// wenb97: the Wenbridge translator on the command line. The options are
+// read with CLI11; each command lives in its own file (cli/*_command.cpp)
+// and is listed once below.
 
 #include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <iostream>
-#include <iterator>
-#include <memory>
-#include <optional>
+#include <new>
 #include <string>
 #include <vector>
 
-#include "browser/result_page.h"
-#include "cli/data_files.h"
-#include "cli/encoding.h"
-#include "cli/mail_text.h"
-#include "cli/parse_command.h"
-#include "cli/progress_bar.h"
-#include "engine/engine.h"
-#include "engine/analysis/lexicon.h"
-#include "engine/grammar/grammar.h"
-#include "html/addresses.h"
-#include "html/page_file.h"
-#include "html/content_rating.h"
-#include "html/entities.h"
-#include "html/page_filter.h"
-#include "html/sentence_cut.h"
-#include "html/page_services.h"
+#include "cli/command.h"
+#include "cli/exit_status.h"
+#include "cli/input.h"
+#include "cli/output_file.h"
 
-namespace fs = std::filesystem;
+namespace wb {
 
 namespace {
 
-// Exit statuses, as the help text documents them.
-constexpr int kExitOk = 0;
-constexpr int kExitUsage = 2;
-constexpr int kExitInput = 3;
-constexpr int kExitOutput = 4;
-constexpr int kExitDataFile = 5;
-constexpr int kExitDeclined = 6;
+using CommandAdder = Command (*)(CLI::App&, const char*);
 
-constexpr const char* kMainHelp =
-    "usage: wenb97 COMMAND [OPTIONS] [ARGS]\n"
-    "\n"
-    "Wenbridge translates English into Simplified Chinese.\n"
-    "\n"
-    "commands:\n"
-    "  page INPUT [-o OUTPUT]   translate an HTML page or a .txt file\n"
-    "  text [FILE]              translate plain text (standard input by default)\n"
-    "  sentence [TEXT...]       translate each argument, or each line of standard input\n"
-    "  analyse [TEXT...]        show the word table the engine builds for each sentence\n"
-    "  parse [TEXT...]          show the parse the engine chooses for each sentence\n"
-    "\n"
-    "Run 'wenb97 COMMAND --help' for the options of a command.\n"
-    "\n"
-    "exit status: 0 done; 2 wrong usage; 3 the input cannot be read;\n"
-    "             4 the output cannot be written; 5 a data file beside the\n"
-    "             program is missing or damaged; 6 the page was not delivered\n"
-    "             because its content warning was answered No\n";
+// The commands, in the order the help lists them.
+constexpr CommandAdder kCommands[] = {AddPageCommand, AddTextCommand, AddSentenceCommand, AddAnalyseCommand,
+                                      AddParseCommand};
 
-constexpr const char* kCommonOptions =
-    "  --encoding utf-8|gbk  output encoding: utf-8 (default) converts the Chinese for\n"
-    "                        today's terminals and browsers; gbk writes the engine's own\n"
-    "                        GBK bytes and hands the input to the engine unchanged\n"
-    "  --verbose             show the engine's messages on standard error\n"
-    "  -h, --help            show this help\n";
+constexpr const char* kFooter =
+    "Run 'wenb97 COMMAND --help' for the options of a command.\n\n"
+    "One input (a file, standard input, or one line of it) may hold at most 128 MiB; a larger one is "
+    "refused with status 3. The data files (LEXICON.MTX, big52gb, badwords.xtm) are looked for in "
+    "WENB97_DATA_DIR when it is set, else beside the program, else in ../share/wenbridge/.\n\n"
+    "Exit status: 0 done; 2 wrong usage; 3 the input cannot be read; 4 the output cannot be written; "
+    "5 a data file is missing or damaged; 6 the page was not delivered because its content warning was "
+    "answered No; 7 out of memory. With -d, the status of the first page that failed.";
 
-constexpr const char* kPageHelp =
-    "usage: wenb97 page INPUT [-o OUTPUT] [OPTIONS]\n"
-    "\n"
-    "Translates the HTML page (or, for a name ending in .txt, the plain-text page)\n"
-    "INPUT. The mark-up is kept as it is; the text is replaced by its translation.\n"
-    "The result goes to OUTPUT, written whole or not at all, or to standard output.\n"
-    "\n"
-    "options:\n"
-    "  -o, --output FILE      where to write the translated page (never the input)\n"
-    "  --browser netscape|ie  the browser the page is meant for (default netscape)\n"
-    "  --url URL              the page's own address, for its base tag and frames\n"
-    "                         (default: the input's file: address)\n"
-    "  --show-tran 0|1|2      0 translation only; 1 side by side, 2 one above the\n"
-    "                         other: the two-frame page transc.htm is written beside\n"
-    "                         OUTPUT as well\n"
-    "  --tran-pre             translate text inside <pre>\n"
-    "  --tran-blockquote      translate text inside <blockquote>\n"
-    "  --plain                treat INPUT as plain text whatever its name\n"
-    "  --frame-dir DIR        where the local copies of frame pages are looked for\n"
-    "                         (default: the directory of OUTPUT)\n"
-    "  --pics on|off          check PICS content labels (default on); a rated page\n"
-    "                         is replaced by a warning page unless you go on\n"
-    "  --content-eval on|off  warn when offensive words make up a tenth of the page\n"
-    "                         (default on); answering No delivers no page (status 6)\n"
-    "  --yes, --no            answer the content questions without asking; with\n"
-    "                         neither and no terminal to ask on, the answer is No\n";
+// Breaks each line of text into lines of at most width bytes, at blanks.
+std::string Wrap(const std::string& text, std::size_t width) {
+  std::string out;
+  std::size_t lineStart = 0;
+  while (lineStart <= text.size()) {
+    std::size_t lineEnd = text.find('\n', lineStart);
+    if (lineEnd == std::string::npos) lineEnd = text.size();
+    std::size_t col = 0;
+    for (std::size_t w = lineStart; w < lineEnd;) {
+      std::size_t wordEnd = text.find(' ', w);
+      if (wordEnd == std::string::npos || wordEnd > lineEnd) wordEnd = lineEnd;
+      const std::size_t len = wordEnd - w;
+      if (col > 0 && col + 1 + len > width) {
+        out += '\n';
+        col = 0;
+      } else if (col > 0) {
+        out += ' ';
+        ++col;
+      }
+      out.append(text, w, len);
+      col += len;
+      w = wordEnd + 1;
+    }
+    if (lineEnd < text.size()) out += '\n';
+    lineStart = lineEnd + 1;
+  }
+  return out;
+}
 
-constexpr const char* kTextHelp =
-    "usage: wenb97 text [FILE] [OPTIONS]\n"
-    "\n"
-    "Translates plain text from FILE (standard input by default) to standard\n"
-    "output, sentence by sentence, keeping its lines.\n"
-    "\n"
-    "options:\n"
-    "  --mail                 translate as the toolbar's result window does: quoted\n"
-    "                         mail lines keep their \">\" marks, an empty line ends a\n"
-    "                         paragraph, lines are cut after 50 bytes of Chinese\n";
-
-constexpr const char* kAnalyseHelp =
-    "usage: wenb97 analyse [TEXT...] [OPTIONS]\n"
-    "\n"
-    "For each TEXT argument, or each line of standard input when there is none,\n"
-    "prints the engine's word table as tab-separated lines under a header:\n"
-    "position, surface text, lexical text (the headword, or the text used for a\n"
-    "word not in the lexicon), form flags joined by |, candidate categories\n"
-    "joined by commas, number of senses, phrase length. Empty columns hold \"-\".\n"
-    "A blank line separates sentences.\n"
-    "\n"
-    "options:\n";
-
-constexpr const char* kSentenceHelp =
-    "usage: wenb97 sentence [TEXT...] [OPTIONS]\n"
-    "\n"
-    "Translates each TEXT argument, or each line of standard input when there is\n"
-    "none, and writes one line of Chinese for each.\n"
-    "\n"
-    "options:\n";
-
-struct Options {
-  bool help = false;
-  bool gbk = false;
-  bool verbose = false;
-  std::optional<std::string> output;
-  bool netscape = true;
-  std::optional<std::string> url;
-  int showTran = 0;
-  bool tranPre = false;
-  bool tranBlockquote = false;
-  bool plain = false;
-  bool mail = false;
-  std::optional<std::string> frameDir;
-  bool pics = true;
-  bool contentEval = true;
-  std::optional<bool> answer;
-  std::vector<std::string> args;
+// CLI11's help, usage line first and wrapped for an 80-column terminal.
+class HelpFormatter : public CLI::Formatter {
+ public:
+  static constexpr std::size_t kWidth = 79;
+  HelpFormatter() {
+    column_width(28);
+    label("SUBCOMMAND", "COMMAND");
+    label("Positionals", "Arguments");
+  }
+  // The usage line first, as help2man and people expect it.
+  std::string make_help(const CLI::App* app, std::string name, CLI::AppFormatMode mode) const override {
+    if (mode == CLI::AppFormatMode::Sub) return make_expanded(app);
+    return make_usage(app, std::move(name)) + "\n" + make_description(app) + make_positionals(app) +
+           make_groups(app, mode) + make_subcommands(app, mode) + "\n" + make_footer(app);
+  }
+  std::string make_option_desc(const CLI::Option* opt) const override {
+    return Wrap(CLI::Formatter::make_option_desc(opt), kWidth - get_column_width());
+  }
+  std::string make_footer(const CLI::App* app) const override { return Wrap(CLI::Formatter::make_footer(app), kWidth); }
 };
 
 int Fail(int status, const std::string& message) {
@@ -153,460 +86,87 @@ int Fail(int status, const std::string& message) {
   return status;
 }
 
-// Parses the options of one command; page options are refused elsewhere.
-bool ParseOptions(int argc, char** argv, bool pageOptions, Options& o, std::string& error) {
-  bool onlyArgs = false;
-  for (int i = 0; i < argc; ++i) {
-    std::string a = argv[i];
-    auto value = [&](std::string& out) {
-      std::size_t eq = a.find('=');
-      if (a.rfind("--", 0) == 0 && eq != std::string::npos) {
-        out = a.substr(eq + 1);
-        a = a.substr(0, eq);
-        return true;
-      }
-      if (i + 1 >= argc) {
-        error = "option " + a + " needs a value";
-        return false;
-      }
-      out = argv[++i];
-      return true;
-    };
-    std::string key = a.substr(0, a.find('='));
-    if (onlyArgs || a == "-" || a.empty() || a[0] != '-') {
-      o.args.push_back(a);
-    } else if (a == "--") {
-      onlyArgs = true;
-    } else if (a == "-h" || a == "--help") {
-      o.help = true;
-    } else if (a == "--verbose" || a == "-v") {
-      o.verbose = true;
-    } else if (key == "--encoding") {
-      std::string v;
-      if (!value(v)) return false;
-      if (v == "gbk" || v == "GBK")
-        o.gbk = true;
-      else if (v == "utf-8" || v == "UTF-8" || v == "utf8")
-        o.gbk = false;
-      else {
-        error = "--encoding takes utf-8 or gbk, not '" + v + "'";
-        return false;
-      }
-    } else if (pageOptions && (a == "-o" || key == "--output")) {
-      std::string v;
-      if (!value(v)) return false;
-      o.output = v;
-    } else if (pageOptions && key == "--browser") {
-      std::string v;
-      if (!value(v)) return false;
-      if (v == "netscape")
-        o.netscape = true;
-      else if (v == "ie")
-        o.netscape = false;
-      else {
-        error = "--browser takes netscape or ie, not '" + v + "'";
-        return false;
-      }
-    } else if (pageOptions && key == "--url") {
-      std::string v;
-      if (!value(v)) return false;
-      o.url = v;
-    } else if (pageOptions && key == "--show-tran") {
-      std::string v;
-      if (!value(v)) return false;
-      if (v != "0" && v != "1" && v != "2") {
-        error = "--show-tran takes 0, 1 or 2, not '" + v + "'";
-        return false;
-      }
-      o.showTran = v[0] - '0';
-    } else if (pageOptions && a == "--tran-pre") {
-      o.tranPre = true;
-    } else if (pageOptions && a == "--tran-blockquote") {
-      o.tranBlockquote = true;
-    } else if (!pageOptions && a == "--mail") {
-      o.mail = true;
-    } else if (pageOptions && a == "--plain") {
-      o.plain = true;
-    } else if (pageOptions && (key == "--pics" || key == "--content-eval")) {
-      std::string v;
-      if (!value(v)) return false;
-      if (v != "on" && v != "off") {
-        error = a + " takes on or off, not '" + v + "'";
-        return false;
-      }
-      (a == "--pics" ? o.pics : o.contentEval) = v == "on";
-    } else if (pageOptions && (a == "--yes" || a == "--no")) {
-      o.answer = a == "--yes";
-    } else if (pageOptions && key == "--frame-dir") {
-      std::string v;
-      if (!value(v)) return false;
-      o.frameDir = v;
-    } else {
-      error = "unknown option '" + a + "' (see --help)";
-      return false;
-    }
-  }
-  return true;
+// The command a failed command line was meant for, for the message.
+std::string CommandNamed(const std::vector<Command>& commands, int argc, char** argv) {
+  for (int i = 1; i < argc; ++i)
+    for (const Command& c : commands)
+      if (c.app->get_name() == argv[i]) return c.app->get_name();
+  return {};
 }
 
-void PrintDiagnostic(std::string_view m) {
-  std::fprintf(stderr, "wenb97: engine: %.*s\n", static_cast<int>(m.size()), m.data());
+// CLI11's complaints in the words the program has always used.
+int UsageError(const CLI::ParseError& e, const std::string& command) {
+  const std::string where = command.empty() ? "" : command + ": ";
+  std::string what = e.what();
+  if (dynamic_cast<const CLI::ValidationError*>(&e) != nullptr) {
+    // "--encoding: takes utf-8 or gbk, not 'x'"
+    if (const std::size_t colon = what.find(": "); colon != std::string::npos) what.erase(colon, 1);
+  } else if (dynamic_cast<const CLI::ArgumentMismatch*>(&e) != nullptr) {
+    what = "option " + what.substr(0, what.find(':')) + " needs a value";
+  } else if (dynamic_cast<const CLI::RequiredError*>(&e) != nullptr && what.find("INPUT") == 0) {
+    what = "give an INPUT file (see 'wenb97 " + command + " --help')";
+  } else if (dynamic_cast<const CLI::ExcludesError*>(&e) != nullptr) {
+    what = "--yes and --no exclude each other";
+  }
+  return Fail(exit_status::kUsage, where + what);
 }
 
-// One engine over the lexicon beside the program, with its sentence buffer,
-// set up the way the options ask.
-struct Translator {
-  Translator(const Options& o, const wb::Lexicon& lexicon) : engine(&lexicon), sentences(engine) {
-    if (o.verbose) engine.SetDiagnostics(PrintDiagnostic);
+// Arguments CLI11 left over: an option no command knows, or a command that
+// does not exist.
+int Leftovers(const CLI::App& program, const std::vector<Command>& commands) {
+  for (const Command& c : commands) {
+    if (!c.app->parsed()) continue;
+    for (const std::string& a : c.app->remaining())
+      if (!a.empty() && a[0] == '-')
+        return Fail(exit_status::kUsage, c.app->get_name() + ": unknown option '" + a + "' (see --help)");
   }
-  wb::Engine engine;
-  wb::SentenceTranslator sentences;
-};
-
-// Loads LEXICON.MTX from the program's directory; false (with a message
-// naming the file) when it is missing or damaged.
-bool LoadLexicon(const Options& o, const char* argv0, wb::Lexicon& lexicon, std::string& error) {
-  if (o.verbose) lexicon.SetDiagnostics(PrintDiagnostic);
-  return lexicon.LoadFile(wb::DataDirectory(argv0) + std::string(wb::kLexiconFileName), &error);
+  for (const std::string& a : program.remaining()) {
+    if (!a.empty() && a[0] == '-') return Fail(exit_status::kUsage, "unknown option '" + a + "' (see 'wenb97 --help')");
+    return Fail(exit_status::kUsage, "unknown command '" + a + "' (see 'wenb97 --help')");
+  }
+  return exit_status::kOk;
 }
 
-bool EndsWithNoCase(const std::string& s, std::string_view suffix) {
-  if (s.size() < suffix.size()) return false;
-  for (std::size_t i = 0; i < suffix.size(); ++i) {
-    char c = s[s.size() - suffix.size() + i];
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-    if (c != suffix[i]) return false;
-  }
-  return true;
-}
-
-// The extension of an address taken as a file name: from its last "." on,
-// ignoring any query or fragment.
-bool AddressIsPlainText(std::string address) {
-  std::size_t cut = address.find_first_of("?#");
-  if (cut != std::string::npos) address.resize(cut);
-  return EndsWithNoCase(address, ".txt");
-}
-
-std::string ReadStdin() {
-  return std::string(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-}
-
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-
-// Puts one of the program's questions (GBK text) to the person at the
-// terminal. --yes and --no answer for scripts; with neither and no terminal
-// the cautious answer, No, is taken.
-bool Ask(const Options& o, std::string_view question) {
-  if (o.answer) return *o.answer;
-  std::string shown = wb::GbkToUtf8(question);
-  if (isatty(STDIN_FILENO) == 0) {
-    std::fprintf(stderr, "wenb97: %s -- no terminal to ask on, taking No (use --yes to go on)\n", shown.c_str());
-    return false;
-  }
-  std::fprintf(stderr, "%s [y/N] ", shown.c_str());
-  std::fflush(stderr);
-  std::string reply;
-  if (!std::getline(std::cin, reply)) return false;
-  return reply == "y" || reply == "Y" || reply == "yes" || reply == "Yes";
-}
-
-int RunPage(const Options& o, const char* argv0) {
-  if (o.args.size() != 1) return Fail(kExitUsage, "page: give exactly one INPUT file (see 'wenb97 page --help')");
-  const std::string input = o.args[0];
-  std::string page, error;
-  if (!wb::ReadWholeFile(input, page, error)) return Fail(kExitInput, error);
-
-  std::error_code ec;
-  const fs::path inputAbs = fs::absolute(input, ec);
-  if (o.output) {
-    if (fs::exists(*o.output, ec) && fs::equivalent(input, *o.output, ec))
-      return Fail(kExitUsage, *o.output + ": is the input file; the input is never written over");
-    if (fs::is_directory(*o.output, ec)) return Fail(kExitOutput, *o.output + ": is a directory");
-  }
-  if (o.showTran != 0 && !o.output)
-    return Fail(kExitUsage, "--show-tran 1 or 2 writes a two-frame page beside the output: give -o OUTPUT");
-
-  // The Big5 table and the bad-word list lie beside the program.
-  const std::string dataDir = wb::DataDirectory(argv0);
-  wb::Big5Table big5;
-  if (!big5.LoadFromFile(dataDir + wb::Big5Table::kFileName, &error)) return Fail(kExitDataFile, error);
-  wb::BadWordList badWords;
-  if (!wb::LoadBadWordsFile(dataDir + std::string(wb::kBadWordsFileName), &badWords, &error))
-    return Fail(kExitDataFile, error);
-
-  wb::FilterSettings settings;
-  settings.pics = o.pics;
-  settings.netscape = o.netscape;
-  settings.showTran = o.showTran;
-  settings.tranPre = o.tranPre;
-  settings.tranBlockquote = o.tranBlockquote;
-  settings.pageUrl = o.url ? *o.url : "file://" + inputAbs.generic_string();
-  settings.plainText = o.plain || AddressIsPlainText(o.url ? *o.url : input);
-  settings.progressEnabled = isatty(STDERR_FILENO) != 0;
-  settings.lineBreak = page.find("\r\n") != std::string::npos ? "\r\n" : "\n";
-  fs::path outDir = o.output ? fs::absolute(*o.output, ec).parent_path() : fs::current_path(ec);
-  std::string frameDir = o.frameDir ? fs::absolute(*o.frameDir, ec).generic_string() : outDir.generic_string();
-  if (frameDir.empty() || frameDir.back() != '/') frameDir += '/';
-  settings.frameDir = frameDir;
-
-  wb::Lexicon lexicon;
-  if (!LoadLexicon(o, argv0, lexicon, error)) return Fail(kExitDataFile, error);
-  Translator t(o, lexicon);
-  t.engine.SetBadWordTest([&badWords](std::string_view w) { return wb::IsBadWord(badWords, w); });
-  wb::PageFilter filter(t.sentences, settings);
-  wb::StandardPageServices services(big5, [&o] { return Ask(o, wb::kPicsQuestion); });
-  filter.SetServices(&services);
-  wb::TerminalProgressBar bar(stderr, "translating");
-  filter.SetProgress(&bar);
-
-  std::unique_ptr<wb::Utf8PageCodec> codec;
-  if (!o.gbk) {
-    if (page.compare(0, kUtf8Bom.size(), kUtf8Bom) == 0) page.erase(0, kUtf8Bom.size());
-    codec = std::make_unique<wb::Utf8PageCodec>(wb::DetectPageEncoding(page));
-    filter.SetCodec(codec.get());
-  }
-  std::vector<std::string> frameUrls;
-  filter.SetFrameUrls(&frameUrls);
-
-  std::string out;
-  // A UTF-8 page says so with its byte-order mark, which every browser
-  // believes before any charset the page itself declares.
-  std::optional<std::vector<std::string>> frames = filter.TranslateHtml(page, out);
-  if (!o.gbk && !settings.plainText) out.insert(0, kUtf8Bom);
-
-  if (services.PageDeclined())
-    std::fprintf(stderr, "wenb97: %s: the page's PICS label rates it unsuitable for minors; "
-                 "the warning page is written instead\n", input.c_str());
-  // Content evaluation: offensive words making up a tenth of the page. Internet
-  // Explorer frame sets go on without the question, as the toolbar does.
-  const wb::PageCounters counts = t.engine.Counters();
-  if (o.contentEval && wb::ContentWarningDue(counts.wordCount, counts.badWordCount) &&
-      (o.netscape || !frames || frames->empty())) {
-    if (!Ask(o, wb::kContentQuestion))
-      return Fail(kExitDeclined, input + ": page not delivered: it may hold content unsuitable for minors (" +
-                                     std::to_string(counts.badWordCount) + " of " +
-                                     std::to_string(counts.wordCount) + " words are on the word list)");
+int Main(int argc, char** argv) {
+  CLI::App program("Wenbridge translates English into Simplified Chinese.", "wenb97");
+  program.formatter(std::make_shared<HelpFormatter>());
+  program.footer(kFooter);
+  program.set_version_flag("--version", "wenb97 (Wenbridge) " WB_VERSION);
+  program.require_subcommand(0, 1);
+  program.allow_extras();
+  std::vector<Command> commands;
+  for (CommandAdder add : kCommands) {
+    commands.push_back(add(program, argv[0]));
+    commands.back().app->allow_extras();
+    commands.back().app->group("Commands");
   }
 
-  if (o.output) {
-    if (!wb::WriteFileReplacing(*o.output, out, error)) return Fail(kExitOutput, error);
-  } else {
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    std::fflush(stdout);
-    if (std::ferror(stdout)) return Fail(kExitOutput, "standard output: write error");
+  if (argc == 2 && std::string(argv[1]) == "help") argv[1] = const_cast<char*>("--help");
+  try {
+    program.parse(argc, argv);
+  } catch (const CLI::Success& e) {
+    return program.exit(e);  // --help, --version
+  } catch (const CLI::ParseError& e) {
+    return UsageError(e, CommandNamed(commands, argc, argv));
   }
-
-  if (frames) {
-    for (const std::string& f : *frames)
-      std::fprintf(stderr, "wenb97: frame page %s is expected as %s%s\n", f.c_str(), frameDir.c_str(),
-                   wb::UrlToFileName(f).c_str());
-  }
-  if (o.showTran != 0) {
-    std::string outputAbs = fs::absolute(*o.output, ec).generic_string();
-    std::string composed = wb::ComposeResultPageText(o.showTran, settings.pageUrl, outputAbs);
-    std::string framePage = (outDir / "transc.htm").generic_string();
-    if (!wb::WriteFileReplacing(framePage, composed, error)) return Fail(kExitOutput, error);
-    std::fprintf(stderr, "wenb97: two-frame page written to %s\n", framePage.c_str());
-  }
-  if (o.verbose && t.sentences.Failures() > 0)
-    std::fprintf(stderr, "wenb97: %d sentence(s) left untranslated after an engine failure\n",
-                 t.sentences.Failures());
-  return kExitOk;
-}
-
-int RunText(const Options& o, const char* argv0) {
-  if (o.args.size() > 1) return Fail(kExitUsage, "text: give at most one FILE (see 'wenb97 text --help')");
-  std::string text, error;
-  if (o.args.empty() || o.args[0] == "-") {
-    text = ReadStdin();
-  } else if (!wb::ReadWholeFile(o.args[0], text, error)) {
-    return Fail(kExitInput, error);
-  }
-  wb::Lexicon lexicon;
-  if (!LoadLexicon(o, argv0, lexicon, error)) return Fail(kExitDataFile, error);
-  wb::FilterSettings settings;
-  settings.plainText = true;
-  settings.lineBreak = text.find("\r\n") != std::string::npos ? "\r\n" : "\n";
-  Translator t(o, lexicon);
-  if (o.mail) {
-    std::string out = wb::MailTextTranslation(std::move(text), t.sentences, o.gbk);
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    std::fflush(stdout);
-    return std::ferror(stdout) ? Fail(kExitOutput, "standard output: write error") : kExitOk;
-  }
-  wb::PageFilter filter(t.sentences, settings);
-  std::unique_ptr<wb::Utf8PageCodec> codec;
-  if (!o.gbk) {
-    if (text.compare(0, kUtf8Bom.size(), kUtf8Bom) == 0) text.erase(0, kUtf8Bom.size());
-    codec = std::make_unique<wb::Utf8PageCodec>(wb::DetectPageEncoding(text));
-    filter.SetCodec(codec.get());
-  }
-  std::string out;
-  filter.TranslateHtml(text, out);
-  std::fwrite(out.data(), 1, out.size(), stdout);
-  std::fflush(stdout);
-  if (std::ferror(stdout)) return Fail(kExitOutput, "standard output: write error");
-  return kExitOk;
-}
-
-// Runs fn on each TEXT argument, or on each line of standard input.
-template <typename Fn>
-void ForEachInputLine(const Options& o, Fn fn) {
-  if (!o.args.empty()) {
-    for (const std::string& a : o.args) fn(a);
-    return;
-  }
-  std::string line;
-  while (std::getline(std::cin, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    fn(line);
-  }
-}
-
-// One input line of the sentence command: its sentences, cut as the text
-// path cuts them, each translated on its own and joined on one line.
-std::string TranslateLine(wb::SentenceTranslator& sentences, std::string_view line) {
-  std::string out;
-  for (std::size_t start = 0; start < line.size();) {
-    const std::size_t end = wb::SentenceEnd(line, start);
-    std::string_view sentence = line.substr(start, end - start);
-    start = end;
-    while (!sentence.empty() && (sentence.front() == ' ' || sentence.front() == '\t')) sentence.remove_prefix(1);
-    if (sentence.empty()) continue;
-    out += sentences.TranslateLong(sentence);
-  }
-  return out;
-}
-
-int RunSentence(const Options& o, const char* argv0) {
-  wb::Lexicon lexicon;
-  std::string error;
-  if (!LoadLexicon(o, argv0, lexicon, error)) return Fail(kExitDataFile, error);
-  Translator t(o, lexicon);
-  wb::Utf8ToEngine toEngine;
-  ForEachInputLine(o, [&](const std::string& line) {
-    std::string in = o.gbk ? line : toEngine.Convert(line);
-    std::string zh = TranslateLine(t.sentences, in);
-    std::string shown = o.gbk ? zh : wb::GbkToUtf8(zh);
-    std::fwrite(shown.data(), 1, shown.size(), stdout);
-    std::fputc('\n', stdout);
-  });
-  std::fflush(stdout);
-  if (std::ferror(stdout)) return Fail(kExitOutput, "standard output: write error");
-  return kExitOk;
-}
-
-// Form flags by name, joined by "|", the rule language's names where they
-// exist; bits without a name in hexadecimal.
-std::string FlagNames(wb::WordFlags flags) {
-  static const struct {
-    wb::WordFlags bit;
-    const char* name;
-  } kNames[] = {{wb::wf::S, "S"},               {wb::wf::SINGULAR, "SINGULAR"}, {wb::wf::PLURAL, "PLURAL"},
-                {wb::wf::ING, "ING"},           {wb::wf::PAST, "PAST"},         {wb::wf::EN, "EN"},
-                {wb::wf::ED, "ED"},             {wb::wf::WF_VERB, "WF_VERB"},
-                {wb::wf::ER, "ER"},             {wb::wf::EST, "EST"},           {wb::wf::WF_NOTFOUND, "WF_NOTFOUND"},
-                {wb::wf::ABBR, "ABBR"},         {wb::wf::WF_MARKED, "WF_MARKED"}};
-  std::string out;
-  wb::WordFlags rest = flags;
-  // The names of two bits (S, PAST) come before the names of their halves.
-  for (const auto& n : kNames) {
-    if ((rest & n.bit) != n.bit) continue;
-    if (!out.empty()) out += '|';
-    out += n.name;
-    rest = static_cast<wb::WordFlags>(rest & ~n.bit);
-  }
-  if (rest != 0) {
-    char hex[16];
-    std::snprintf(hex, sizeof hex, "0x%04X", rest);
-    if (!out.empty()) out += '|';
-    out += hex;
-  }
-  return out.empty() ? "-" : out;
-}
-
-// A column's text: tabs and line breaks would break the columns.
-std::string Column(std::string_view s, bool gbk) {
-  std::string out = gbk ? std::string(s) : wb::GbkToUtf8(s);
-  for (char& c : out)
-    if (c == '\t' || c == '\n' || c == '\r') c = ' ';
-  return out.empty() ? "-" : out;
-}
-
-int RunAnalyse(const Options& o, const char* argv0) {
-  wb::Lexicon lexicon;
-  std::string error;
-  if (!LoadLexicon(o, argv0, lexicon, error)) return Fail(kExitDataFile, error);
-  Translator t(o, lexicon);
-  wb::Utf8ToEngine toEngine;
-  bool first = true;
-  ForEachInputLine(o, [&](const std::string& line) {
-    if (!first) std::fputc('\n', stdout);
-    first = false;
-    std::fputs("pos\tsurface\tlexical\tflags\tcategories\tsenses\tphrase\n", stdout);
-    wb::Str255 sentence(o.gbk ? line : toEngine.Convert(line));
-    try {
-      t.engine.TranslateSentence(sentence);
-    } catch (const std::exception& e) {
-      std::fprintf(stderr, "wenb97: analyse: sentence abandoned: %s\n", e.what());
-    }
-    const wb::SentenceState& st = t.engine.State();
-    for (int i = 1; i <= st.sentenceLen; ++i) {
-      const wb::WordRecord& w = st.words[i];
-      std::string cats;
-      for (int k = 1; k <= w.catCount && k <= wb::kMaxCats; ++k) {
-        if (!cats.empty()) cats += ',';
-        cats += wb::CategoryName(w.cats[k]);
-      }
-      std::printf("%d\t%s\t%s\t%s\t%s\t%d\t%d\n", i, Column(st.textPool.Get(w.text), o.gbk).c_str(),
-                  Column(t.engine.WordText(i), o.gbk).c_str(), FlagNames(w.flags).c_str(),
-                  cats.empty() ? "-" : cats.c_str(), w.senseCount, w.phraseLen);
-    }
-  });
-  std::fflush(stdout);
-  if (std::ferror(stdout)) return Fail(kExitOutput, "standard output: write error");
-  return kExitOk;
+  if (int status = Leftovers(program, commands); status != exit_status::kOk) return status;
+  for (const Command& c : commands)
+    if (c.app->parsed()) return c.run();
+  std::fputs(program.help().c_str(), stderr);
+  return exit_status::kUsage;
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::fputs(kMainHelp, stderr);
-    return kExitUsage;
-  }
-  std::string command = argv[1];
-  if (command == "-h" || command == "--help" || command == "help") {
-    std::fputs(kMainHelp, stdout);
-    return kExitOk;
-  }
-  if (command == "parse") {
-    wb::ParseCommandOptions po;
-    std::string perror;
-    if (!wb::ReadParseCommandArgs(argc - 2, argv + 2, po, perror)) return Fail(kExitUsage, "parse: " + perror);
-    if (po.help) return std::fputs(wb::ParseCommandHelp(), stdout), kExitOk;
-    return wb::RunParseCommand(po, argv[0]);
-  }
-  const bool isPage = command == "page";
-  const char* help = isPage                  ? kPageHelp
-                     : command == "text"     ? kTextHelp
-                     : command == "sentence" ? kSentenceHelp
-                     : command == "analyse"  ? kAnalyseHelp
-                                             : nullptr;
-  if (help == nullptr) return Fail(kExitUsage, "unknown command '" + command + "' (see 'wenb97 --help')");
+}  // namespace wb
 
-  Options o;
-  std::string error;
-  if (!ParseOptions(argc - 2, argv + 2, isPage, o, error)) return Fail(kExitUsage, command + ": " + error);
-  if (o.mail && command != "text") return Fail(kExitUsage, command + ": unknown option '--mail' (see --help)");
-  if (o.help) {
-    std::fputs(help, stdout);
-    std::fputs(kCommonOptions, stdout);
-    return kExitOk;
+int main(int argc, char** argv) {
+  wb::InstallOutputCleanup();
+  try {
+    return wb::Main(argc, argv);
+  } catch (const std::bad_alloc&) {
+    // Temporaries are removed by their owners on the way out.
+    std::fputs("wenb97: out of memory\n", stderr);
+    return wb::exit_status::kMemory;
   }
-  if (isPage) return RunPage(o, argv[0]);
-  if (command == "text") return RunText(o, argv[0]);
-  if (command == "analyse") return RunAnalyse(o, argv[0]);
-  return RunSentence(o, argv[0]);
 }

@@ -78,14 +78,6 @@ constexpr std::array<RsaciCategory, 4> kRsaci = {{
      }},
 }};
 
-// The RSACi scale stops at 4; labels from other or broken rating services may
-// still carry a higher digit, which is reported rather than passed over: the
-// label asked for a warning, and the user should see that it was given.
-// 未知级别，超出 RSACi 分级范围。
-constexpr std::string_view kUnknownLevel =
-    "\xCE\xB4\xD6\xAA\xBC\xB6\xB1\xF0\xA3\xAC\xB3\xAC\xB3\xF6 RSACi "
-    "\xB7\xD6\xBC\xB6\xB7\xB6\xCE\xA7\xA1\xA3";
-
 constexpr std::string_view kLevelClose = "\xA3\xA9\xA3\xBA";  // ）：
 
 // 本页包含以下内容：
@@ -153,6 +145,90 @@ bool IsPicsLabel(std::string_view contentValue) {
   return contentValue.substr(0, kPicsLabelStart.size()) == kPicsLabelStart;
 }
 
+namespace {
+
+// A level as a label writes it: "3", "0.5", "+2", "2147483648". Returns 0
+// for a level of 0 or below, the level rounded up and capped at 4 for any
+// other number (the RSACi scale ends at 4, and a level beyond it is at least
+// as bad), and -1 when the text is no number at all.
+int ParseLevel(std::string_view t) {
+  if (!t.empty() && (t[0] == '+' || t[0] == '-')) {
+    const bool negative = t[0] == '-';
+    const int level = ParseLevel(t.substr(1));
+    return level < 0 ? -1 : (negative ? 0 : level);
+  }
+  std::size_t i = 0;
+  long whole = 0;
+  bool digits = false;
+  for (; i < t.size() && t[i] >= '0' && t[i] <= '9'; ++i) {
+    digits = true;
+    whole = std::min<long>(whole * 10 + (t[i] - '0'), 5);
+  }
+  bool fraction = false;
+  if (i < t.size() && t[i] == '.') {
+    for (++i; i < t.size() && t[i] >= '0' && t[i] <= '9'; ++i) {
+      digits = true;
+      fraction = fraction || t[i] != '0';
+    }
+  }
+  if (!digits || i != t.size()) return -1;
+  return static_cast<int>(std::min<long>(whole + (fraction ? 1 : 0), 4));
+}
+
+void AppendReportLine(std::string& lines, const RsaciCategory& cat, int level) {
+  lines.append(cat.caption);
+  lines.push_back(static_cast<char>('0' + level));
+  lines.append(kLevelClose);
+  lines.append(cat.levels[static_cast<std::size_t>(level - 1)]);
+  lines.append("<p>");
+}
+
+const RsaciCategory* CategoryOf(std::string_view name) {
+  if (name.size() != 1) return nullptr;
+  for (const RsaciCategory& cat : kRsaci)
+    if (cat.letter == name[0]) return &cat;
+  return nullptr;
+}
+
+// The rating as blank-separated pairs of a category and a level ("l 2 n 10
+// s 0 v 0.5"). False when the text is not made of such pairs.
+bool ReportFromPairs(std::string_view rating, std::string& lines) {
+  std::vector<std::string_view> tokens;
+  for (std::size_t i = 0; i < rating.size();) {
+    while (i < rating.size() && static_cast<unsigned char>(rating[i]) <= 32) ++i;
+    std::size_t j = i;
+    while (j < rating.size() && static_cast<unsigned char>(rating[j]) > 32) ++j;
+    if (j > i) tokens.push_back(rating.substr(i, j - i));
+    i = j;
+  }
+  if (tokens.empty() || tokens.size() % 2 != 0) return false;
+  for (std::size_t k = 1; k < tokens.size(); k += 2)
+    if (ParseLevel(tokens[k]) < 0) return false;
+  for (std::size_t k = 0; k < tokens.size(); k += 2) {
+    const RsaciCategory* cat = CategoryOf(tokens[k]);
+    const int level = ParseLevel(tokens[k + 1]);
+    if (cat && level > 0) AppendReportLine(lines, *cat, level);
+  }
+  return true;
+}
+
+// The fixed form "l 0 n 0 s 0 v 0": letters at the odd bytes, each level two
+// bytes further on. Used for a 15-byte rating that is not made of pairs.
+std::string ReportFromFixedForm(std::string_view rating) {
+  std::string lines;
+  for (std::size_t i = 0; i + 2 < rating.size(); i += 2) {
+    const char level = rating[i + 2];
+    if (static_cast<unsigned char>(level) <= '0') continue;
+    const RsaciCategory* cat = CategoryOf(rating.substr(i, 1));
+    if (cat == nullptr) continue;
+    // A byte above "4" that is no level of the scale counts as the highest.
+    AppendReportLine(lines, *cat, level >= '1' && level <= '4' ? level - '0' : 4);
+  }
+  return lines;
+}
+
+}  // namespace
+
 std::string PicsReportLines(std::string_view label) {
   if (label.size() < kLabelEnd.size() ||
       label.substr(label.size() - kLabelEnd.size()) != kLabelEnd) {
@@ -162,32 +238,12 @@ std::string PicsReportLines(std::string_view label) {
   const std::size_t open = label.substr(0, end).rfind('(');
   if (open == std::string_view::npos) return {};
   const std::string_view rating = label.substr(open + 1, end - open - 1);
-  if (rating.size() != kRatingLength) return {};
-
+  // A rating of another length (a level of two digits, a fifth category)
+  // used to pass as no rating at all; it is read as its pairs instead.
   std::string lines;
-  // Letters stand at the odd positions (counting from 1), their levels two
-  // places further on; a letter in the last position has no level.
-  for (std::size_t i = 0; i + 2 < rating.size(); i += 2) {
-    const char level = rating[i + 2];
-    if (static_cast<unsigned char>(level) <= '0') continue;
-    for (const RsaciCategory& cat : kRsaci) {
-      if (cat.letter != rating[i]) continue;
-      lines.append(cat.caption);
-      if (level >= '1' && level <= '4') {
-        lines.push_back(level);
-        lines.append(kLevelClose);
-        lines.append(cat.levels[static_cast<std::size_t>(level - '1')]);
-      } else {
-        // Only a digit is put into the page as it stands; any other byte
-        // could break the GB text or the mark-up around it.
-        lines.push_back(level >= '5' && level <= '9' ? level : '?');
-        lines.append(kLevelClose);
-        lines.append(kUnknownLevel);
-      }
-      lines.append("<p>");
-    }
-  }
-  return lines;
+  if (ReportFromPairs(rating, lines)) return lines;
+  if (rating.size() != kRatingLength) return {};
+  return ReportFromFixedForm(rating);
 }
 
 std::string PicsWarningPage(std::string_view reportLines) {
@@ -240,6 +296,13 @@ bool BadWordList::Contains(std::string_view lowerCaseWord) const {
 }
 
 bool LoadBadWords(std::string_view scrambled, BadWordList* list, std::string* error) {
+  // An empty or cut-off list would quietly switch the content check off or
+  // weaken it, so both are damage, like bytes that unscramble to control
+  // characters (another key, or not a list at all).
+  if (scrambled.empty()) {
+    if (error) *error = "is empty; the list holds at least one word";
+    return false;
+  }
   std::string plain(scrambled);
   ScrambleBadWords(plain);
   for (std::size_t j = 0; j < plain.size(); ++j) {
@@ -253,11 +316,19 @@ bool LoadBadWords(std::string_view scrambled, BadWordList* list, std::string* er
       return false;
     }
   }
+  if (plain.back() != '\n' && plain.back() != '\r') {
+    if (error) *error = "ends in the middle of a line; the file is cut off";
+    return false;
+  }
   std::vector<std::string> words;
   ForEachLine(plain, [&](std::string_view line) {
     const std::string_view word = TrimBlanks(line);
     if (!word.empty()) words.emplace_back(word);
   });
+  if (words.empty()) {
+    if (error) *error = "holds no words";
+    return false;
+  }
   if (list) *list = BadWordList(std::move(words));
   return true;
 }

@@ -37,13 +37,16 @@ inline constexpr std::string_view kWarningSound = "W7a7";
 // True when a meta content value is a PICS-1 label ("'(PICS-1." at its start).
 bool IsPicsLabel(std::string_view contentValue);
 
-// The report lines for a label: one line per category rated above "0", in
+// The report lines for a label: one line per category rated above 0, in
 // the order the label names them, each "caption level ）：description<p>".
-// Empty when the label has no rating (it does not end in "))'", or the
-// rating list before that is not exactly 15 bytes) or rates everything 0.
-// A level beyond 4 (or a level byte that is not a digit at all) gets a line
-// that calls it an unknown level; a level byte that is not a digit is shown
-// as "?", so the page stays well-formed GB and HTML.
+// The rating is the text between the last "(" and the closing "))'". It is
+// read as blank-separated pairs of a category and a level ("n 2 s 0 v 3 l 0",
+// also "l 10" or "v 0.5"); a rating of exactly 15 bytes that is not made of
+// such pairs is read the old way, letters at the odd bytes and each level two
+// bytes further on. A level above 4, however written (a digit, a number past
+// the end of any integer type, a byte that is no digit in the fixed form),
+// counts as the highest, 4. Empty when the label has no rating or rates
+// everything 0.
 std::string PicsReportLines(std::string_view label);
 
 // The whole warning page that replaces a declined page.
@@ -97,8 +100,9 @@ class BadWordList {
 
 // Builds the list from the scrambled content of the list file: one word per
 // line (CR LF, LF or CR), blank lines skipped, surrounding blanks removed.
-// Content that unscrambles to control bytes (a file scrambled with another
-// key, or not a list at all) is refused. On failure *list is left as it was
+// A damaged file is refused: one that is empty or holds no word, one whose
+// last line has no line end (cut off), and one that unscrambles to control
+// bytes (scrambled with another key, or not a list at all). On failure *list is left as it was
 // and *error (when given) says why.
 bool LoadBadWords(std::string_view scrambled, BadWordList* list, std::string* error);
 // Reads the list file; a missing or unreadable file fails with a message that

@@ -1,6 +1,7 @@
 #include "html/page_filter.h"
 
 #include <algorithm>
+#include <new>
 
 #include "html/addresses.h"
 #include "html/ascii.h"
@@ -68,6 +69,8 @@ void SentenceTranslator::TranslateCurrentSentence() {
   if (CurrentSentence.empty()) return;
   try {
     engine_.TranslateSentence(CurrentSentence);
+  } catch (const std::bad_alloc&) {
+    throw;  // not the sentence's fault: the program is out of memory
   } catch (const std::exception&) {
     ++failures_;
     if (errorSound_) errorSound_();
@@ -82,6 +85,8 @@ std::string SentenceTranslator::TranslateLong(std::string_view text) {
       if (errorSound_) errorSound_();
     }
     return std::move(t.text);
+  } catch (const std::bad_alloc&) {
+    throw;  // not the sentence's fault: the program is out of memory
   } catch (const std::exception&) {
     ++failures_;
     if (errorSound_) errorSound_();
@@ -158,8 +163,11 @@ void PageFilter::HandleTag(const HtmlElement& e) {
   const std::size_t begin = e.SourceBegin;
   const std::size_t end = e.SourceEnd;
 
-  if (e.Kind == tag::kComment && e.Name.find("font-family: ") != std::string::npos) {
-    // A style sheet hidden in a comment: the Chinese font goes first.
+  if (e.Kind == tag::kComment && page_.substr(begin, 4) == "<!--" &&
+      e.Name.find("font-family: ") != std::string::npos) {
+    // A style sheet hidden in a comment: the Chinese font goes first. Only a
+    // true "<!-- -->" comment is one; declarations, "<!- ->" and raw
+    // COMMENT elements are copied as they are.
     *out_ += AddChineseFontFamily(codec_->Passthrough(page_.substr(begin, end - begin)),
                                   codec_->FromEngine(std::string(kSongTi) + ", "));
     return;
@@ -252,22 +260,19 @@ std::string PageFilter::TranslatedAttrValue(std::string_view value) {
     value.remove_suffix(1);
   }
   std::string result = translator_.TranslateLong(codec_->ToEngine(value));
-  const bool blank = result.find(' ') != std::string::npos;
-  const bool quote = result.find_first_of("\"'") != std::string::npos;
-  if (blank && !quote) {
-    result = "\"" + result + "\"";
-  } else if (blank) {
-    // Written bare, this value would end the tag early and spill the rest
-    // into the page; it goes in double quotes with its own ones escaped.
-    std::string quoted = "\"";
-    for (char c : result) {
-      if (c == '"')
-        quoted += "&quot;";
-      else
-        quoted += c;
-    }
-    result = quoted + "\"";
+  // A rewritten value is always written in double quotes, its own double
+  // quotes escaped. Written bare, an empty translation would leave "alt="
+  // and make the next attribute its value, and a one-word one would glue
+  // itself to a following "/" or end the tag early.
+  std::string quoted = "\"";
+  for (char c : result) {
+    if (c == '"')
+      quoted += "&quot;";
+    else
+      quoted += c;
   }
+  quoted += '"';
+  result.swap(quoted);
   return codec_->FromEngine(result);
 }
 

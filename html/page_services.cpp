@@ -1,8 +1,12 @@
 #include "html/page_services.h"
 
+#include "html/page_charset.h"
+
 namespace wb {
 
-bool StandardPageServices::LooksLikeBig5(std::string_view text) const { return wb::LooksLikeBig5(text); }
+// The pair count alone takes a Western page's accented letters for Big5; the
+// page's own declaration and the shape of its high bytes decide first.
+bool StandardPageServices::LooksLikeBig5(std::string_view text) const { return wb::PageIsBig5(text); }
 
 std::string StandardPageServices::Big5ToGb(std::string_view text) const { return wb::Big5ToGb(table_, text); }
 

@@ -88,9 +88,9 @@ TEST(PicsLabel, MalformedLabelsCarryNoRating) {
   EXPECT_FALSE(IsPicsLabel(doubleQuoted));
   EXPECT_TRUE(IsPicsLabel(Label("n 4 s 4 v 4 l 4")));
   EXPECT_FALSE(CheckPicsLabel(doubleQuoted, &report, user.Callback()));
-  // The rating list must be exactly 15 bytes.
-  EXPECT_FALSE(CheckPicsLabel(Label("n 4 s 4 v 4 l 4 "), &report, user.Callback()));
+  // A rating list that is neither pairs nor 15 bytes long rates nothing.
   EXPECT_FALSE(CheckPicsLabel(Label("n 4 s 4 v 4 l4"), &report, user.Callback()));
+  EXPECT_FALSE(CheckPicsLabel(Label("n 4 s 4 v 4 l 4 x"), &report, user.Callback()));
   EXPECT_FALSE(CheckPicsLabel(Label("n 4 s 4 v 4 l 4") + " ", &report, user.Callback()));
   for (const char* odd : {"", "'", "))'", "n 4 s 4 v 4 l 4))'", "(n 4 s 4 v 4 l 4)'"}) {
     EXPECT_FALSE(CheckPicsLabel(odd, &report, user.Callback())) << odd;
@@ -100,16 +100,41 @@ TEST(PicsLabel, MalformedLabelsCarryNoRating) {
   EXPECT_EQ(user.asked, 0);
 }
 
-TEST(PicsLabel, LevelsBeyondTheTableAreStillReported) {
-  const std::string lines = PicsReportLines(Label("l 7 n 0 s 0 v 0"));
-  EXPECT_EQ(lines.rfind(kLanguage + "7" + kClose, 0), 0u);
-  EXPECT_NE(lines.find("RSACi"), std::string::npos);
-  // A level that is not a digit is shown as "?", keeping the page clean.
+// The highest level's line of a category, as the report writes it.
+std::string HighestLine(const std::string& caption, const std::string& description) {
+  return caption + "4" + kClose + description + "<p>";
+}
+const std::string kLanguage4 =  // 极度仇视或粗鲁的语言。非常暴露地谈论性方面的问题。
+    "\xBC\xAB\xB6\xC8\xB3\xF0\xCA\xD3\xBB\xF2\xB4\xD6\xC2\xB3\xB5\xC4\xD3\xEF\xD1\xD4\xA1\xA3"
+    "\xB7\xC7\xB3\xA3\xB1\xA9\xC2\xB6\xB5\xD8\xCC\xB8\xC2\xDB\xD0\xD4\xB7\xBD\xC3\xE6\xB5\xC4"
+    "\xCE\xCA\xCC\xE2\xA1\xA3";
+
+TEST(PicsLabel, LevelsBeyondTheScaleCountAsTheHighest) {
+  const std::string highest = HighestLine(kLanguage, kLanguage4);
+  EXPECT_EQ(PicsReportLines(Label("l 7 n 0 s 0 v 0")), highest);
+  // A level past the end of any integer type once wrapped to "unrated".
+  EXPECT_EQ(PicsReportLines(Label("l 2147483648 n 0 s 0 v 0")), highest);
+  EXPECT_EQ(PicsReportLines(Label("l 99999999999999999999999 n 0 s 0 v 0")), highest);
+  EXPECT_EQ(PicsReportLines(Label("l 10 n 0 s 0 v 0")), highest);
+  // A level byte that is no digit counts as the highest too, and only the
+  // level's digit reaches the page, so it stays clean GB and HTML.
   const std::string odd = PicsReportLines(Label("l < n \xFF s 0 v 0"));
+  EXPECT_EQ(odd.rfind(highest, 0), 0u);
   EXPECT_EQ(odd.find('<'), odd.find("<p>"));
   EXPECT_EQ(odd.find('\xFF'), std::string::npos);
-  EXPECT_NE(odd.find(kLanguage + "?" + kClose), std::string::npos);
-  EXPECT_NE(odd.find(kNudity + "?" + kClose), std::string::npos);
+  EXPECT_NE(odd.find(kNudity + "4" + kClose), std::string::npos);
+}
+
+TEST(PicsLabel, RatingsOfOtherLengthsAreReadAsPairs) {
+  FakeUser user;
+  std::string report;
+  // A trailing blank, levels written as decimals or with a sign.
+  EXPECT_TRUE(CheckPicsLabel(Label("n 4 s 4 v 4 l 4 "), &report, user.Callback()));
+  EXPECT_EQ(PicsReportLines(Label("v 0.5 n 0.0 s -3 l +2")),
+            PicsReportLines(Label("v 1 n 0 s 0 l 2")));
+  EXPECT_EQ(PicsReportLines(Label("n 0 s 0 v 0 l 0 ")), "");
+  // Categories of other services are passed over.
+  EXPECT_EQ(PicsReportLines(Label("violence 4 n 2")), PicsReportLines(Label("n 2 s 0 v 0 l 0")));
 }
 
 TEST(BadWords, ScramblingIsItsOwnInverseWithA24ByteCycle) {
@@ -141,8 +166,27 @@ TEST(BadWords, LoadsWhatTheBuildToolWrites) {
   EXPECT_FALSE(IsBadWord(list, ""));
   EXPECT_FALSE(IsBadWord(list, "# comment line"));
 
-  ASSERT_TRUE(LoadBadWords("", &list, &error));
-  EXPECT_EQ(list.Size(), 0u);
+}
+
+TEST(BadWords, RefusesEmptyAndCutOffLists) {
+  BadWordList list({"keep"});
+  std::string error;
+  // Each of these would switch the content check off or weaken it quietly.
+  EXPECT_FALSE(LoadBadWords("", &list, &error));
+  EXPECT_NE(error.find("empty"), std::string::npos) << error;
+  EXPECT_FALSE(LoadBadWords(BuildBadWordsFile("# only a comment\n\n"), &list, &error));
+  std::string blankLines = "\r\n \r\n";
+  ScrambleBadWords(blankLines);
+  EXPECT_FALSE(LoadBadWords(blankLines, &list, &error));
+  EXPECT_NE(error.find("no words"), std::string::npos) << error;
+  const std::string whole = BuildBadWordsFile("damn\ncrap\nzounds\n");
+  for (std::size_t cut : {whole.size() - 3, whole.size() - 5, std::size_t{3}}) {
+    EXPECT_FALSE(LoadBadWords(whole.substr(0, cut), &list, &error)) << cut;
+    EXPECT_NE(error.find("cut off"), std::string::npos) << error;
+  }
+  EXPECT_TRUE(IsBadWord(list, "keep"));
+  EXPECT_TRUE(LoadBadWords(whole, &list, &error)) << error;
+  EXPECT_EQ(list.Size(), 3u);
 }
 
 TEST(BadWords, RefusesListsNotMadeWithTheKey) {

@@ -198,7 +198,7 @@ TEST(Lexicon, CorruptFilesEndTheLoadWithTheOffset) {
   Image more = Build(entries, lex_version::kCurrent, 1000);
   Lexicon lex;
   EXPECT_EQ(load(more.bytes, lex),
-            "LEXICON.MTX: unexpected end of file (2 bytes needed, 0 left) at byte offset " +
+            "LEXICON.MTX: the lexicon file is damaged: unexpected end of file (2 bytes needed, 0 left) at byte offset " +
                 std::to_string(more.ends.back()));
   EXPECT_EQ(lex.EntryCount(), 3);
 
@@ -272,8 +272,14 @@ TEST(Lexicon, LoadFile) {
   std::string error;
   std::string missing = (std::filesystem::temp_directory_path() / "wb_no_such_lexicon.mtx").string();
   EXPECT_FALSE(lex.LoadFile(missing, &error));
-  EXPECT_NE(error.find(missing), std::string::npos);
+  EXPECT_EQ(error, missing + ": cannot be opened: No such file or directory");
   EXPECT_EQ(lex.EntryCount(), 0);
+  const std::string dir = std::filesystem::temp_directory_path().string();
+  EXPECT_FALSE(lex.LoadFile(dir, &error));
+  EXPECT_EQ(error, dir + ": is a directory");
+  // An endless file is not read into memory whole.
+  EXPECT_FALSE(lex.LoadFile("/dev/zero", &error));
+  EXPECT_EQ(error, "/dev/zero: is larger than 256 MiB; no lexicon is that large");
 
   std::string path = (std::filesystem::temp_directory_path() / "wb_lexicon_test.mtx").string();
   {

@@ -107,6 +107,23 @@ TEST_F(PageFilterTest, InputValueAndImageAltAreTranslated) {
   EXPECT_EQ(Body("<style><input value=Go></style>"), "<style><input value=\"Go  \"></style>");
 }
 
+TEST_F(PageFilterTest, RewrittenValuesAreAlwaysQuoted) {
+  // An empty translation written bare made the next attribute the value;
+  // one without blanks glued itself to a closing "/".
+  EXPECT_EQ(Body("<img alt='' src=\"a.gif\">"), "<img alt=\"\" src=\"a.gif\">");
+  EXPECT_EQ(Body("<img alt=\"!\"/>"), "<img alt=\"\xA3\xA1\"/>");        // ！
+  EXPECT_EQ(Body("<input value=.>"), "<input value=\"\xA1\xA3\">");  // 。
+}
+
+TEST_F(PageFilterTest, ChineseFontGoesOnlyIntoStyleComments) {
+  const std::string song = "\xCB\xCE\xCC\xE5, ";
+  EXPECT_EQ(Body("<!-- p { font-family: Arial } -->"), "<!-- p { font-family: " + song + "Arial } -->");
+  for (const char* kept : {"<!- p { font-family: Arial } ->", "<!DOCTYPE x font-family: Arial>",
+                           "<COMMENT>p { font-family: Arial }</COMMENT>"}) {
+    EXPECT_EQ(Body(kept), kept);
+  }
+}
+
 TEST_F(PageFilterTest, ATagCutOffByThePageEndGetsNoBracket) {
   // The value runs on to the page's end and takes the ">" in: the tag never
   // closed, and no second ">" is added.

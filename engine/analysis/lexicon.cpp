@@ -1,8 +1,8 @@
 #include "engine/analysis/lexicon.h"
 
-#include <fstream>
-#include <sstream>
-#include <iterator>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <utility>
 
 namespace wb {
@@ -10,6 +10,10 @@ namespace wb {
 namespace {
 
 constexpr std::string_view kUnnamed = "???";
+
+// The shipped lexicon is a few megabytes; a file far beyond any lexicon (or
+// an endless one, like a link to /dev/zero) is not read into memory whole.
+constexpr std::size_t kMaxLexiconFileBytes = std::size_t{256} << 20;
 
 // The counts in the file are trusted no further than the bytes that are left:
 // every object needs at least its type number, every phrase its number and
@@ -170,8 +174,10 @@ bool Lexicon::ReadTables(LexReader& in, std::uint16_t& objects) {
 }
 
 bool Lexicon::Fail(const LexReader& in, std::string_view fileName, std::string* error) {
-  std::string message = std::string(fileName) + ": " + in.Error() + " at byte offset " +
-                        std::to_string(in.ErrorOffset());
+  // The reader's detail speaks the file format's language; the person
+  // reading the message first needs to know the file is damaged.
+  std::string message = std::string(fileName) + ": the lexicon file is damaged: " + in.Error() +
+                        " at byte offset " + std::to_string(in.ErrorOffset());
   if (diagnostics_) diagnostics_(message);
   if (error) *error = std::move(message);
   return false;
@@ -203,16 +209,25 @@ bool Lexicon::Load(std::string_view bytes, std::string_view fileName, std::strin
 
 bool Lexicon::LoadFile(const std::string& path, std::string* error) {
   Clear();
-  std::ifstream file(path, std::ios::binary);
   std::string bytes;
-  if (file.is_open()) {
+  std::string reason;
+  errno = 0;
+  if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
     // One read of the whole file: byte-wise reading cost a quarter of the load.
-    std::ostringstream whole;
-    whole << file.rdbuf();
-    bytes = std::move(whole).str();
+    char chunk[1 << 16];
+    std::size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, f)) > 0 && bytes.size() <= kMaxLexiconFileBytes)
+      bytes.append(chunk, got);
+    if (bytes.size() > kMaxLexiconFileBytes)
+      reason = "is larger than " + std::to_string(kMaxLexiconFileBytes >> 20) + " MiB; no lexicon is that large";
+    // Reading a directory fails with EISDIR where opening it did not.
+    if (reason.empty() && std::ferror(f)) reason = errno == EISDIR ? "is a directory" : std::string("cannot be read: ") + std::strerror(errno);
+    std::fclose(f);
+  } else {
+    reason = errno == EISDIR ? "is a directory" : std::string("cannot be opened: ") + std::strerror(errno);
   }
-  if (!file.is_open() || file.bad()) {
-    std::string message = path + ": cannot be opened or read";
+  if (!reason.empty()) {
+    std::string message = path + ": " + reason;
     if (diagnostics_) diagnostics_(message);
     if (error) *error = std::move(message);
     return false;

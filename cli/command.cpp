@@ -1,0 +1,28 @@
+#include "cli/command.h"
+
+#include <algorithm>
+
+namespace wb {
+
+CLI::Validator OneOf(std::vector<std::string> accepted, std::string names) {
+  return CLI::Validator(
+      [accepted, names](std::string& v) {
+        return std::find(accepted.begin(), accepted.end(), v) != accepted.end() ? std::string()
+                                                                                 : "takes " + names + ", not '" + v + "'";
+      },
+      "");
+}
+
+void AddCommonOptions(CLI::App* command, CommonOptions& o) {
+  command
+      ->add_option("--encoding", o.encoding,
+                   "output encoding: utf-8 (default) converts the Chinese for today's terminals and "
+                   "browsers; gbk writes the engine's own GBK bytes and hands the input to the engine "
+                   "unchanged")
+      ->check(OneOf({"utf-8", "UTF-8", "utf8", "gbk", "GBK"}, "utf-8 or gbk"))
+      ->type_name("utf-8|gbk");
+  command->add_flag("-v,--verbose", o.verbose,
+                    "show the engine's messages, and how the input was read, on standard error");
+}
+
+}  // namespace wb
