@@ -101,7 +101,7 @@ TEST_F(Entry, LongSentencesLoseNoWord) {
     EXPECT_EQ(t.text.find(kStop), t.text.size() - 2) << n;
     EXPECT_EQ(t.failedPieces, 0);
   }
-  // The design's entry keeps 255 bytes in and out.
+  // The sentence entry keeps 255 bytes in and out.
   EXPECT_EQ(Translate(Numbered(60) + ".").size(), Numbered(60).size() + 2);
   // The text pool holds 1024 bytes of word text; a piece reads 255 bytes.
   std::string big;

@@ -54,7 +54,7 @@ struct CheckContext {
   bool ParticipleOnly(int p) const {
     return (Flags(p) & wf::EN) != 0 && (Flags(p) & (wf::ED | wf::WF_VERB)) == 0;
   }
-  // The -ing form, where the design asks for flags that are exactly ING. An
+  // The -ing form, where a check asks for flags that are exactly ING. An
   // -ing entry of the lexicon that carries a verb sense of its own besides
   // its reference to the verb ("watching") also gains WF_VERB, which says
   // nothing more about its form.
