@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "app/messages.h"
+#include "html/page_in_gb.h"
 #include "browser/browser_texts.h"
 #include "browser/ie_control.h"
 #include "browser/result_page.h"
@@ -327,7 +328,10 @@ bool PageDriver::TranslateOnePage(const std::string& input, const std::string& o
   filter.SetProgress(parts_.progress);
   filter.SetFrameUrls(&FrameUrls);
   std::string out;
+  FromUtf8Codec fromUtf8;
+  if (PageInGb(*page, [this](char32_t c) { return parts_.desktop.GbCharacter(c); })) filter.SetCodec(&fromUtf8);
   std::optional<std::vector<std::string>> frames = filter.TranslateHtml(*page, out);
+  out = DeclaringGb(std::move(out));
   if (!parts_.desktop.WritePageFile(output, out, error)) {
     Tell(std::string(text::kResultUnwritable) + error);
     return false;

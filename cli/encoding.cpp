@@ -28,37 +28,6 @@ void AppendUtf8(std::string& out, char32_t cp) {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
 
-// Decodes one UTF-8 character at s[i]; returns its length, 0 if invalid.
-std::size_t DecodeUtf8(std::string_view s, std::size_t i, char32_t& cp) {
-  unsigned char c = static_cast<unsigned char>(s[i]);
-  std::size_t len;
-  if (c < 0x80) {
-    cp = c;
-    return 1;
-  } else if (c >= 0xC2 && c <= 0xDF) {
-    len = 2;
-    cp = c & 0x1F;
-  } else if (c >= 0xE0 && c <= 0xEF) {
-    len = 3;
-    cp = c & 0x0F;
-  } else if (c >= 0xF0 && c <= 0xF4) {
-    len = 4;
-    cp = c & 0x07;
-  } else {
-    return 0;
-  }
-  if (i + len > s.size()) return 0;
-  for (std::size_t k = 1; k < len; ++k) {
-    unsigned char t = static_cast<unsigned char>(s[i + k]);
-    if ((t & 0xC0) != 0x80) return 0;
-    cp = (cp << 6) | (t & 0x3F);
-  }
-  if ((len == 3 && cp < 0x800) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)) ||
-      (cp >= 0xD800 && cp <= 0xDFFF))
-    return 0;
-  return len;
-}
-
 // The Windows-1252 characters of 0x80..0x9F; 0 where the code page has none.
 constexpr char16_t kCp1252High[32] = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
@@ -113,14 +82,11 @@ bool ConvertCharset(const char* to, const char* from, std::string_view in, std::
   return conv.Convert(in, out, badOffset);
 }
 
-bool IsValidUtf8(std::string_view s) {
-  for (std::size_t i = 0; i < s.size();) {
-    char32_t cp;
-    std::size_t n = DecodeUtf8(s, i, cp);
-    if (n == 0) return false;
-    i += n;
-  }
-  return true;
+std::string GbkCharacter(char32_t c) {
+  static thread_local Iconv conv("GBK", "UTF-8");
+  std::string utf8, gbk;
+  AppendUtf8(utf8, c);
+  return conv.Convert(utf8, gbk) ? gbk : std::string();
 }
 
 std::string GbkToUtf8(std::string_view gbk) {

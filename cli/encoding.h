@@ -9,16 +9,18 @@
 #include <vector>
 
 #include "html/page_filter.h"
+#include "html/utf8.h"
 
 namespace wb {
-
-bool IsValidUtf8(std::string_view s);
 
 // Converts text between two codes the C library knows by name; false when
 // either code is unknown (*badOffset 0) or a byte cannot be converted
 // (*badOffset at that byte of the input).
 bool ConvertCharset(const char* to, const char* from, std::string_view in, std::string& out,
                     std::size_t* badOffset = nullptr);
+
+// The GBK bytes of one character; empty when GBK has no such character.
+std::string GbkCharacter(char32_t c);
 
 // GBK (the engine's Chinese) to UTF-8. A byte that starts no GBK character is
 // shown as U+FFFD rather than dropped.

@@ -4,6 +4,7 @@
 
 #include "html/entities.h"
 #include "html/page_charset.h"
+#include "html/page_in_gb.h"
 
 namespace wb {
 
@@ -139,24 +140,20 @@ bool DecodeForUtf8(std::string raw, DecodedPage& page, std::string& error) {
   return true;
 }
 
-bool DecodeForGbk(std::string raw, std::string& page, std::string& error) {
+bool DecodeForGbk(std::string raw, std::string& page, bool& fromUtf8, std::string& error) {
   const UnicodeForm form = FormByBom(raw);
-  if (form.name == nullptr) {
-    page = std::move(raw);
-    return true;
+  if (form.name != nullptr) {
+    std::size_t bad = 0;
+    std::string utf8;
+    if (!ConvertCharset("UTF-8", form.name, std::string_view(raw).substr(form.bomLength), utf8, &bad)) {
+      error = BrokenUnicode(form, bad + form.bomLength, true);
+      return false;
+    }
+    raw = std::string(kUtf8Bom) + utf8;
   }
-  std::size_t bad = 0;
-  const std::string_view body = std::string_view(raw).substr(form.bomLength);
-  if (ConvertCharset("GBK", form.name, body, page, &bad)) return true;
-  // Either the page is broken, or it holds a character GBK cannot show.
-  std::string utf8;
-  if (!ConvertCharset("UTF-8", form.name, body, utf8)) {
-    error = BrokenUnicode(form, bad + form.bomLength, true);
-  } else {
-    error = "holds a character GBK cannot show (byte offset " + std::to_string(bad + form.bomLength) +
-            "); --encoding utf-8 keeps it";
-  }
-  return false;
+  fromUtf8 = PageInGb(raw, GbkCharacter);
+  page = std::move(raw);
+  return true;
 }
 
 }  // namespace wb

@@ -31,9 +31,10 @@ struct DecodedPage {
 // UTF-16 or UTF-32 is not.
 bool DecodeForUtf8(std::string raw, DecodedPage& page, std::string& error);
 
-// For the engine's own GBK output the page goes to the engine unchanged,
-// except a page in UTF-16 or UTF-32, which is converted to GBK; false when
-// it is broken or holds a character GBK lacks.
-bool DecodeForGbk(std::string raw, std::string& page, std::string& error);
+// For the engine's own GBK output a page in UTF-8, UTF-16 or UTF-32 is
+// turned into GBK (the characters GBK lacks as numeric character references;
+// fromUtf8 then says so) and any other page goes to the engine unchanged;
+// false when a page that says it is UTF-16 or UTF-32 is not.
+bool DecodeForGbk(std::string raw, std::string& page, bool& fromUtf8, std::string& error);
 
 }  // namespace wb

@@ -5,6 +5,7 @@
 #include "cli/page_decoding.h"
 #include "cli/translator.h"
 #include "html/page_filter.h"
+#include "html/page_in_gb.h"
 #include "html/page_services.h"
 
 namespace wb {
@@ -42,10 +43,12 @@ bool ContentAccepted(const PageSettings& s, ContentQuestions& questions, const P
 int PrepareText(std::string raw, bool gbk, bool verbose, const std::string& name, const Big5Table* big5,
                 const std::string& dataDir, PreparedText& prepared, std::string& error) {
   if (gbk) {
-    if (!DecodeForGbk(std::move(raw), prepared.text, error)) {
+    bool fromUtf8 = false;
+    if (!DecodeForGbk(std::move(raw), prepared.text, fromUtf8, error)) {
       error = name + ": " + error;
       return exit_status::kInput;
     }
+    if (fromUtf8) prepared.codec = std::make_unique<FromUtf8Codec>();
     return exit_status::kOk;
   }
   DecodedPage decoded;
@@ -88,6 +91,8 @@ PageResult TranslatePage(const PageData& data, const PageSettings& s, ContentQue
   filter.SetFrameUrls(&frameUrls);
 
   r.frames = filter.TranslateHtml(page.text, r.output);
+  // GB output names GB where the page named another code.
+  if (s.gbk) r.output = DeclaringGb(std::move(r.output));
   // A UTF-8 page says so with its byte-order mark, which every browser
   // believes before any charset the page itself declares.
   if (!s.gbk && !settings.plainText) r.output.insert(0, kUtf8Bom);

@@ -53,7 +53,7 @@ struct PageResult {
 // with the table, and the codec for what it became (none for GBK output).
 struct PreparedText {
   std::string text;
-  std::unique_ptr<Utf8PageCodec> codec;
+  std::unique_ptr<PageCodec> codec;
 };
 
 // Decodes raw input for the chosen output. big5 may be null: the table is

@@ -21,9 +21,10 @@ std::size_t FindNoCase(std::string_view text, std::string_view part, std::size_t
   return std::string_view::npos;
 }
 
-// The value after `key` in a tag's text: blanks, "=", blanks and an opening
-// quote are passed over. Empty when the key is not followed by "=".
-std::string ValueAfter(std::string_view tag, std::string_view key) {
+// Where the value after `key` stands in a tag's text: blanks, "=", blanks
+// and an opening quote are passed over. Empty when the key is not followed
+// by "=" and a name.
+CharsetSpan ValueAfter(std::string_view tag, std::string_view key) {
   for (std::size_t at = FindNoCase(tag, key, 0); at != std::string_view::npos;
        at = FindNoCase(tag, key, at + 1)) {
     std::size_t i = at + key.size();
@@ -32,12 +33,16 @@ std::string ValueAfter(std::string_view tag, std::string_view key) {
     ++i;
     while (i < tag.size() && (IsBlankOrControl(static_cast<unsigned char>(tag[i])) || tag[i] == '"' || tag[i] == '\''))
       ++i;
-    std::string name;
-    while (i < tag.size() && IsNameByte(static_cast<unsigned char>(tag[i])) && name.size() < 40)
-      name += FoldAscii(tag[i++]);
-    if (!name.empty()) return name;
+    std::size_t end = i;
+    while (end < tag.size() && IsNameByte(static_cast<unsigned char>(tag[end])) && end - i < 40) ++end;
+    if (end > i) return {i, end - i};
   }
   return {};
+}
+
+CharsetSpan Shifted(CharsetSpan span, std::size_t by) {
+  if (span.length > 0) span.begin += by;
+  return span;
 }
 
 bool OneOf(std::string_view name, std::initializer_list<std::string_view> names) {
@@ -84,20 +89,33 @@ HighByteCounts CountHighBytes(std::string_view text) {
 
 }  // namespace
 
-std::string DeclaredCharset(std::string_view page) {
+CharsetSpan DeclaredCharsetSpan(std::string_view page) {
   const std::string_view w = page.substr(0, std::min(page.size(), kBig5SniffLength));
   if (w.substr(0, 5) == "<?xml") {
     const std::size_t end = w.find("?>");
-    std::string name = ValueAfter(w.substr(0, end), "encoding");
-    if (!name.empty()) return name;
+    const CharsetSpan span = ValueAfter(w.substr(0, end), "encoding");
+    if (span.length > 0) return span;
   }
   for (std::size_t at = FindNoCase(w, "<meta", 0); at != std::string_view::npos; at = FindNoCase(w, "<meta", at + 5)) {
     const std::size_t end = w.find('>', at);
-    std::string name = ValueAfter(w.substr(at, end == std::string_view::npos ? std::string_view::npos : end - at),
-                                  "charset");
-    if (!name.empty()) return name;
+    const CharsetSpan span =
+        ValueAfter(w.substr(at, end == std::string_view::npos ? std::string_view::npos : end - at), "charset");
+    if (span.length > 0) return Shifted(span, at);
   }
   return {};
+}
+
+std::string DeclaredCharset(std::string_view page) {
+  const CharsetSpan span = DeclaredCharsetSpan(page);
+  std::string name;
+  for (char c : page.substr(span.begin, span.length)) name += FoldAscii(c);
+  return name;
+}
+
+std::string WithDeclaredCharset(std::string page, std::string_view name) {
+  const CharsetSpan span = DeclaredCharsetSpan(page);
+  if (span.length > 0) page.replace(span.begin, span.length, name);
+  return page;
 }
 
 CharsetFamily ClassifyCharset(std::string_view name) {

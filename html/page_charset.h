@@ -19,6 +19,17 @@ namespace wb {
 // an XML declaration ("encoding=..."). Lower case; empty when there is none.
 std::string DeclaredCharset(std::string_view page);
 
+// Where that name stands in the page; length 0 when nothing is declared.
+struct CharsetSpan {
+  std::size_t begin = 0;
+  std::size_t length = 0;
+};
+CharsetSpan DeclaredCharsetSpan(std::string_view page);
+
+// The page with the name of the charset it declares replaced by `name`; a
+// page that declares none is returned as it is.
+std::string WithDeclaredCharset(std::string page, std::string_view name);
+
 enum class CharsetFamily {
   kNone,     // nothing declared
   kUtf8,

@@ -119,6 +119,9 @@ class Desktop {
   virtual bool WritePageFile(std::string_view path, std::string_view bytes, std::string& error) = 0;
   virtual bool RemoveFile(std::string_view path) = 0;
   virtual bool FileIsFree(std::string_view path) = 0;
+  // The bytes of one character in GB (code page 936); empty when GB has no
+  // such character.
+  virtual std::string GbCharacter(char32_t c) = 0;
 
   // Copies the page Internet Explorer keeps in its cache for an address
   // into a file; false when the page is not there or empty, or the file

@@ -126,6 +126,11 @@ std::optional<std::string> MemoryDesktop::ReadPageFile(std::string_view path, st
   return f->second;
 }
 
+std::string MemoryDesktop::GbCharacter(char32_t c) {
+  auto g = gbCharacters.find(c);
+  return g == gbCharacters.end() ? std::string() : g->second;
+}
+
 bool MemoryDesktop::WritePageFile(std::string_view path, std::string_view bytes, std::string& error) {
   if (unwritable.count(std::string(path)) != 0) {
     error = std::string(path) + ": cannot be written";

@@ -76,6 +76,9 @@ class MemoryDesktop : public Desktop {
   // read, by readCostMs (a slow program answering).
   std::int64_t clockMs = 0;
   int readCostMs = 0;
+  // The GB bytes of the characters the double knows; every other character
+  // has none.
+  std::map<char32_t, std::string> gbCharacters;
 
   // ---- what the program did ----------------------------------------------
 
@@ -137,6 +140,7 @@ class MemoryDesktop : public Desktop {
 
   std::optional<std::string> ReadPageFile(std::string_view path, std::string& error) override;
   bool WritePageFile(std::string_view path, std::string_view bytes, std::string& error) override;
+  std::string GbCharacter(char32_t c) override;
   bool RemoveFile(std::string_view path) override;
   bool FileIsFree(std::string_view path) override;
   bool CopyUrlCacheEntry(std::string_view url, std::string_view path) override;

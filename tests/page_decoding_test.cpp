@@ -75,12 +75,27 @@ TEST(PageDecoding, UnicodeWithByteOrderMarks) {
     EXPECT_EQ(d.bytes, page) << code;
     EXPECT_EQ(d.encoding, PageEncoding::kUtf8);
     std::string gbk;
-    // GBK output takes what GBK can show and refuses the rest.
-    EXPECT_TRUE(DecodeForGbk(bom + From(code, "<p>Hello 中文</p>"), gbk, error)) << error;
-    EXPECT_EQ(gbk, "<p>Hello \xD6\xD0\xCE\xC4</p>");
-    EXPECT_FALSE(DecodeForGbk(bom + From(code, page), gbk, error));
-    EXPECT_NE(error.find("GBK cannot show"), std::string::npos) << error;
+    bool fromUtf8 = false;
+    // GBK output takes what GBK can show; the rest becomes character
+    // references, which browsers show and the filter leaves as they are.
+    EXPECT_TRUE(DecodeForGbk(bom + From(code, page), gbk, fromUtf8, error)) << error;
+    EXPECT_TRUE(fromUtf8);
+    EXPECT_EQ(gbk, "<p>Hello world. \xD6\xD0\xCE\xC4 Zo&#235; &#128512;</p>");
   }
+  // So does a page in UTF-8, with its mark or without; other pages go to the
+  // engine as they are.
+  std::string gbkError;
+  for (const std::string& utf8 : {std::string("\xEF\xBB\xBF") + page, page}) {
+    std::string gbk;
+    bool fromUtf8 = false;
+    EXPECT_TRUE(DecodeForGbk(utf8, gbk, fromUtf8, gbkError));
+    EXPECT_EQ(gbk, "<p>Hello world. \xD6\xD0\xCE\xC4 Zo&#235; &#128512;</p>");
+  }
+  std::string gbk;
+  bool fromUtf8 = true;
+  EXPECT_TRUE(DecodeForGbk("<p>na\xEFve</p>", gbk, fromUtf8, gbkError));
+  EXPECT_FALSE(fromUtf8);
+  EXPECT_EQ(gbk, "<p>na\xEFve</p>");
   // UTF-16 recognised by its zero bytes alone.
   DecodedPage d;
   std::string error;
@@ -100,7 +115,8 @@ TEST(PageDecoding, BrokenUnicodeIsRefused) {
   EXPECT_NE(error.find("byte offset 4"), std::string::npos) << error;
   EXPECT_FALSE(DecodeForUtf8(std::string("\xFE\xFF\xD8\x00\x00<", 6), d, error));
   std::string gbk;
-  EXPECT_FALSE(DecodeForGbk(std::string("\xFF\xFE<\0p", 5), gbk, error));
+  bool fromUtf8 = false;
+  EXPECT_FALSE(DecodeForGbk(std::string("\xFF\xFE<\0p", 5), gbk, fromUtf8, error));
   EXPECT_NE(error.find("not valid UTF-16LE"), std::string::npos) << error;
 }
 

@@ -4,6 +4,7 @@
 // arithmetic, and every way the press can end early.
 
 #include "app/page_driver.h"
+#include "html/page_in_gb.h"
 
 #include <gtest/gtest.h>
 #include <iconv.h>
@@ -284,6 +285,19 @@ TEST_F(PageDriverTest, TheComposedPageIsNotTranslatedAgain) {
   EXPECT_EQ(Messages(), Strings{});
 }
 
+TEST_F(PageDriverTest, AUtf8PageComesOutInGbAndSaysSo) {
+  // "中" is D6D0 in GB; the double knows no emoji, as GB has none.
+  desktop_.gbCharacters[U'\u4E2D'] = "\xD6\xD0";
+  site_ = {{"http://site/p.htm",
+            "\xEF\xBB\xBF<meta charset=\"UTF-8\"><p>\xE4\xB8\xAD \xF0\x9F\x98\x80</p><p>Text.</p>"}};
+  ServeNavigator("http://site/p.htm");
+  Driver().NsClick();
+  const std::string& page = desktop_.files["c:\\trans.htm"];
+  EXPECT_TRUE(Contains(page, "<meta charset=\"gb2312\">")) << page;
+  EXPECT_TRUE(Contains(page, "\xD6\xD0 &#128512;")) << page;
+  EXPECT_FALSE(Contains(page, "\xEF\xBB\xBF")) << page;
+}
+
 TEST_F(PageDriverTest, AFramesetThatListsItselfIsTranslatedOnce) {
   // The document information lists the frameset itself as its frame, so its
   // frame (whose own address is unknown) falls back on that address.
@@ -504,6 +518,33 @@ TEST_F(PageDriverTest, AnInternetExplorerFramesetFromTheCacheIsTypedIntoTheAddre
   PageDriver nt(parts, view_);
   nt.ieClick();
   EXPECT_EQ(desktop_.files.count("c:\\trans1.htm"), 0u);
+}
+
+TEST(PageInGb, OnlyUtf8PagesAreConverted) {
+  const GbCharacterFn gb = [](char32_t c) { return c == U'\u4E2D' ? std::string("\xD6\xD0") : std::string(); };
+  std::string page = "<p>\xE4\xB8\xAD\xC3\xA9</p>";  // 中é, é unknown here
+  EXPECT_TRUE(PageInGb(page, gb));
+  EXPECT_EQ(page, "<p>\xD6\xD0&#233;</p>");
+  // Latin-1 and GB pages are not valid UTF-8 and stay as they are; so does
+  // an ASCII page.
+  for (std::string other : {"<p>na\xEFve</p>", "<p>\xD6\xD0\xCE\xC4</p>", "<p>plain</p>"}) {
+    std::string kept = other;
+    EXPECT_FALSE(PageInGb(kept, gb)) << other;
+    EXPECT_EQ(kept, other);
+  }
+  // The byte-order mark says UTF-8 and goes.
+  page = "\xEF\xBB\xBFplain";
+  EXPECT_TRUE(PageInGb(page, gb));
+  EXPECT_EQ(page, "plain");
+}
+
+TEST(PageInGb, TheResultNamesGbWhereThePageNamedAnotherCode) {
+  EXPECT_EQ(DeclaringGb("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=ISO-8859-1\"><p>x"),
+            "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=gb2312\"><p>x");
+  EXPECT_EQ(DeclaringGb("<?xml version=\"1.0\" encoding=\"utf-8\"?><html>"),
+            "<?xml version=\"1.0\" encoding=\"gb2312\"?><html>");
+  EXPECT_EQ(DeclaringGb("<META CHARSET=big5>"), "<META CHARSET=gb2312>");
+  for (std::string kept : {"<meta charset=\"GBK\">", "<p>no declaration</p>"}) EXPECT_EQ(DeclaringGb(kept), kept);
 }
 
 }  // namespace

@@ -47,6 +47,7 @@ class Win32Desktop : public Desktop {
 
   std::optional<std::string> ReadPageFile(std::string_view path, std::string& error) override;
   bool WritePageFile(std::string_view path, std::string_view bytes, std::string& error) override;
+  std::string GbCharacter(char32_t c) override;
   bool RemoveFile(std::string_view path) override;
   bool FileIsFree(std::string_view path) override;
   bool CopyUrlCacheEntry(std::string_view url, std::string_view path) override;

@@ -89,6 +89,17 @@ bool PumpMessages(DWORD milliseconds, Done done) {
 
 // ---- files -------------------------------------------------------------------
 
+std::string Win32Desktop::GbCharacter(char32_t c) {
+  // Code page 936 holds characters of the basic plane only.
+  if (c == 0 || c > 0xFFFF || (c >= 0xD800 && c <= 0xDFFF)) return std::string();
+  const wchar_t w = static_cast<wchar_t>(c);
+  char bytes[4];
+  BOOL usedDefault = FALSE;
+  const int n = WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, &w, 1, bytes, sizeof bytes, nullptr, &usedDefault);
+  if (n <= 0 || usedDefault) return std::string();
+  return std::string(bytes, static_cast<std::size_t>(n));
+}
+
 std::optional<std::string> Win32Desktop::ReadPageFile(std::string_view path, std::string& error) {
   HANDLE f = CreateFileW(PathW(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -12,6 +12,7 @@
 #include "cli/file_address.h"
 #include "cli/page_decoding.h"
 #include "html/page_charset.h"
+#include "html/page_in_gb.h"
 
 namespace {
 
@@ -62,7 +63,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(!error.empty());
   }
   std::string gbk;
-  if (!wb::DecodeForGbk(raw, gbk, error)) Require(!error.empty());
+  bool fromUtf8 = false;
+  if (!wb::DecodeForGbk(raw, gbk, fromUtf8, error)) Require(!error.empty());
+  // The result page naming GB: only the declared name changes.
+  const wb::CharsetSpan span = wb::DeclaredCharsetSpan(raw);
+  const std::string declaring = wb::DeclaringGb(raw);
+  Require(declaring.size() == raw.size() || (span.length > 0 && declaring.size() == raw.size() - span.length + 6));
 
   CheckAddress(wb::FileAddress(raw));
   const std::string given = wb::SafePageAddress(raw);

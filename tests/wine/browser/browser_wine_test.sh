@@ -117,6 +117,11 @@ for f in top.htm nav.htm main.htm; do
   expect "$f" "$f" netscape 0
   check "Navigator: frame $f translated into cache\\" same_page "$work/expected/$f" "$frames_dir/$f"
 done
+# The banner is a UTF-8 page: its translation is GB throughout and says so,
+# the character GB lacks kept as a reference.
+check "Navigator: a UTF-8 frame says it is GB" grep -qF '<meta charset="gb2312">' "$frames_dir/top.htm"
+check "Navigator: a UTF-8 frame comes out in GB" \
+  env LC_ALL=C grep -qF $'title="Caf\xa8\xa6 \xa1\xaa &#128218;"' "$frames_dir/top.htm"
 check "Navigator: the frameset points at the frames' files" \
   grep -qF "src=\"file:///$(win "$frames_dir")\\main.htm\"" "$drive_c/trans.htm"
 check "Navigator: no message" no_box
