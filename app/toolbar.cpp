@@ -89,6 +89,15 @@ void Toolbar::H1Click(const std::string& programDir) {
 
 bool Toolbar::Exit1Click() { return ConfirmBox(desktop_, text::kExitQuestion, text::kConfirmCaption); }
 
+bool Toolbar::HotKeyMayTranslate(int id) {
+  if (id == 0 || id != hotKeyId_) return false;
+  if (translating_) {
+    desktop_.Beep(BeepKind::kAsterisk);
+    return false;
+  }
+  return true;
+}
+
 bool Toolbar::BeginBrowserPress() {
   if (translating_) {
     desktop_.Beep(BeepKind::kAsterisk);

@@ -73,6 +73,13 @@ class Toolbar {
   void EndBrowserPress() { translating_ = false; }
   bool Translating() const { return translating_; }
 
+  // The hot key `id` arrived: true when the text translation may run. While
+  // a browser press waits on its browser the program's messages keep flowing,
+  // so the hot key can come in the middle of the page work; it is then
+  // refused with the asterisk beep, as a second press is, and the page work
+  // keeps the engine to itself.
+  bool HotKeyMayTranslate(int id);
+
   // Sound effects, when they are on.
   void PlaySound(std::string_view resource);
   void PlayErrorSound(const std::string& programDir);

@@ -122,6 +122,17 @@ TEST_F(ToolbarTest, ASecondBrowserPressIsRefusedWithABeep) {
   EXPECT_EQ(desktop_.beeps.size(), 1u);
 }
 
+TEST_F(ToolbarTest, TheHotKeyWaitsWhileABrowserPressIsAtWork) {
+  const int id = toolbar_.RegisterHotKey();
+  EXPECT_TRUE(toolbar_.HotKeyMayTranslate(id));
+  EXPECT_FALSE(toolbar_.HotKeyMayTranslate(id + 1));  // someone else's
+  ASSERT_TRUE(toolbar_.BeginBrowserPress());
+  EXPECT_FALSE(toolbar_.HotKeyMayTranslate(id));
+  EXPECT_EQ(desktop_.beeps, std::vector<BeepKind>{BeepKind::kAsterisk});
+  toolbar_.EndBrowserPress();
+  EXPECT_TRUE(toolbar_.HotKeyMayTranslate(id));
+}
+
 TEST_F(ToolbarTest, HomePageOpensOneTimeInTwentyOneUnlessSwitchedOff) {
   desktop_.randoms = {2, 3, 3};
   toolbar_.MaybeOpenHomePage(true);

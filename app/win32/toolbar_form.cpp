@@ -353,7 +353,7 @@ LRESULT ToolbarForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
     case WM_HOTKEY:
-      if (static_cast<int>(wParam) == logic_.HotKeyId() && logic_.HotKeyId() != 0) texts_.OnHotKey();
+      if (logic_.HotKeyMayTranslate(static_cast<int>(wParam))) texts_.OnHotKey();
       return 0;
     case WM_LBUTTONDOWN:  // FormClick
       ReleaseMenuButton();

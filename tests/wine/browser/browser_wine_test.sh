@@ -170,6 +170,11 @@ standin navigator_standin "$nav" --site "$site_w" --page "$url/index.htm" --mute
 drive click-child 2
 log_has "$nav" "request left unanswered WWW_GetWindowInfo 0xFFFFFFFF" 10 >/dev/null
 check "Navigator silent: the toolbar still answers" toolbar_answers
+# The hot key waits its turn while the page work waits on Navigator.
+printf 'Good morning.' >"$work/hotkey.txt"
+drive set-clipboard "$work/hotkey.txt"
+drive hotkey
+check "Navigator silent: the hot key translates nothing meanwhile" bash -c "! wine '$bin/toolbar_driver.exe' result 2000 >/dev/null 2>&1"
 check "Navigator silent: the toolbar says so" equals "$(box 20000 navigator-silent)" \
   "Netscape 没有回答，翻译已停止。请稍后再试。"
 
