@@ -177,6 +177,7 @@ if [ -n "$eval_dir" ] && ls "$eval_dir"/*-dev.en.txt >/dev/null 2>&1; then
   for f in "$eval_dir"/*-dev.en.txt; do
     "$bin" sentence <"$f" >"$work/dev.out"
     check "no control byte: $(basename "$f")" no_control_bytes "$work/dev.out"
+    check "no English function word: $(basename "$f")" python3 "$src/function_words_check.py" "$work/dev.out"
     check "one line per sentence: $(basename "$f")" status_is "$(wc -l <"$work/dev.out")" "$(wc -l <"$f")"
   done
 else
