@@ -1,15 +1,12 @@
 // "wenb97 analyse [TEXT...]": the engine's word table for each sentence,
 // for people who work on the lexicon.
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <new>
 
 #include "cli/command.h"
-#include "cli/data_files.h"
-#include "cli/exit_status.h"
+#include "cli/line_command.h"
 #include "cli/line_input.h"
 #include "cli/translator.h"
 #include "engine/grammar/grammar.h"
@@ -22,11 +19,6 @@ struct AnalyseOptions {
   CommonOptions common;
   std::vector<std::string> texts;
 };
-
-int Fail(int status, const std::string& message) {
-  std::fprintf(stderr, "wenb97: %s\n", message.c_str());
-  return status;
-}
 
 // Form flags by name, joined by "|", the rule language's names where they
 // exist; bits without a name in hexadecimal.
@@ -106,21 +98,11 @@ void AnalyseLine(const AnalyseOptions& o, Translator& t, Utf8ToEngine& codec, co
 }
 
 int RunAnalyse(const AnalyseOptions& o, const char* argv0) {
-  Lexicon lexicon;
-  std::string error;
-  if (!LoadLexiconData(DataDirectory(argv0), lexicon, error)) return Fail(exit_status::kDataFile, error);
-  Utf8ToEngine codec;
   bool first = true;
-  const bool read =
-      ForEachInputLine(o.texts, [&](const std::string& line) {
-        Translator t(lexicon, o.common.verbose);
-        AnalyseLine(o, t, codec, line, first);
-      },
-      error);
-  if (std::fflush(stdout) != 0 || std::ferror(stdout))
-    return Fail(exit_status::kOutput, std::string("standard output: write error: ") + std::strerror(errno));
-  if (!read) return Fail(exit_status::kInput, error);
-  return exit_status::kOk;
+  return RunLineCommand(o.texts, o.common, argv0, [&](Translator& t, Utf8ToEngine& codec, const std::string& line) {
+    AnalyseLine(o, t, codec, line, first);
+    return true;
+  });
 }
 
 }  // namespace

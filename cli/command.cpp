@@ -1,8 +1,14 @@
 #include "cli/command.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace wb {
+
+int Fail(int status, const std::string& message) {
+  std::fprintf(stderr, "wenb97: %s\n", message.c_str());
+  return status;
+}
 
 CLI::Validator OneOf(std::vector<std::string> accepted, std::string names) {
   return CLI::Validator(
@@ -17,8 +23,8 @@ void AddCommonOptions(CLI::App* command, CommonOptions& o) {
   command
       ->add_option("--encoding", o.encoding,
                    "output encoding: utf-8 (default) converts the Chinese for today's terminals and "
-                   "browsers; gbk writes the engine's own GBK bytes and hands the input to the engine "
-                   "unchanged")
+                   "browsers; gbk writes the engine's own GBK bytes, as the Windows toolbar "
+                   "does")
       ->check(OneOf({"utf-8", "UTF-8", "utf8", "gbk", "GBK"}, "utf-8 or gbk"))
       ->type_name("utf-8|gbk");
   command->add_flag("-v,--verbose", o.verbose,

@@ -25,6 +25,9 @@ struct CommonOptions {
   bool Gbk() const { return encoding == "gbk" || encoding == "GBK"; }
 };
 
+// Says "wenb97: message" on standard error and returns status.
+int Fail(int status, const std::string& message);
+
 // Adds --encoding and --verbose to a command.
 void AddCommonOptions(CLI::App* command, CommonOptions& options);
 

@@ -81,11 +81,6 @@ class HelpFormatter : public CLI::Formatter {
   std::string make_footer(const CLI::App* app) const override { return Wrap(CLI::Formatter::make_footer(app), kWidth); }
 };
 
-int Fail(int status, const std::string& message) {
-  std::fprintf(stderr, "wenb97: %s\n", message.c_str());
-  return status;
-}
-
 // The command a failed command line was meant for, for the message.
 std::string CommandNamed(const std::vector<Command>& commands, int argc, char** argv) {
   for (int i = 1; i < argc; ++i)

@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "browser/result_page.h"
+#include "cli/command.h"
 #include "cli/file_address.h"
 #include "cli/input.h"
 #include "cli/output_file.h"
@@ -25,11 +26,6 @@ namespace {
 
 // The two-frame page's name; it is written beside the translated page.
 constexpr const char* kFramePageName = "transc.htm";
-
-int Fail(int status, const std::string& message) {
-  std::fprintf(stderr, "wenb97: %s\n", message.c_str());
-  return status;
-}
 
 // Whether two names are the same file, or would be once created.
 bool SameFile(const fs::path& a, const fs::path& b) {

@@ -3,14 +3,11 @@
 // parse with --all, the tree drawn as indented lines with --tree; for people
 // who work on the parser.
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 
 #include "cli/command.h"
-#include "cli/data_files.h"
-#include "cli/exit_status.h"
+#include "cli/line_command.h"
 #include "cli/line_input.h"
 #include "cli/translator.h"
 #include "engine/parse/parse_format.h"
@@ -25,11 +22,6 @@ struct ParseOptions {
   bool all = false;
   bool tree = false;
 };
-
-int Fail(int status, const std::string& message) {
-  std::fprintf(stderr, "wenb97: %s\n", message.c_str());
-  return status;
-}
 
 // A sentence longer than the word table comes in pieces, each with its own
 // parse after a "# piece N" line; one piece, the common case, has none.
@@ -52,22 +44,11 @@ void ParseLine(const ParseOptions& o, Translator& t, Utf8ToEngine& codec, const 
 }
 
 int RunParse(const ParseOptions& o, const char* argv0) {
-  Lexicon lexicon;
-  std::string error;
-  if (!LoadLexiconData(DataDirectory(argv0), lexicon, error)) return Fail(exit_status::kDataFile, error);
-  Utf8ToEngine codec;
   bool first = true;
-  const bool read = ForEachInputLine(
-      o.texts,
-      [&](const std::string& line) {
-        Translator t(lexicon, o.common.verbose);
-        ParseLine(o, t, codec, line, first);
-      },
-      error);
-  if (std::fflush(stdout) != 0 || std::ferror(stdout))
-    return Fail(exit_status::kOutput, std::string("standard output: write error: ") + std::strerror(errno));
-  if (!read) return Fail(exit_status::kInput, error);
-  return exit_status::kOk;
+  return RunLineCommand(o.texts, o.common, argv0, [&](Translator& t, Utf8ToEngine& codec, const std::string& line) {
+    ParseLine(o, t, codec, line, first);
+    return true;
+  });
 }
 
 }  // namespace

@@ -6,14 +6,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 
 #include "cli/command.h"
-#include "cli/data_files.h"
-#include "cli/exit_status.h"
+#include "cli/line_command.h"
 #include "cli/line_input.h"
 #include "cli/translator.h"
 #include "html/sentence_cut.h"
@@ -27,11 +24,6 @@ struct SentenceOptions {
   std::vector<std::string> texts;
   bool lineBuffered = false;
 };
-
-int Fail(int status, const std::string& message) {
-  std::fprintf(stderr, "wenb97: %s\n", message.c_str());
-  return status;
-}
 
 bool StdoutIsPipe() {
   struct stat st;
@@ -62,30 +54,17 @@ std::string TranslateLine(SentenceTranslator& sentences, std::string_view line) 
 }
 
 int RunSentence(const SentenceOptions& o, const char* argv0) {
-  Lexicon lexicon;
-  std::string error;
-  if (!LoadLexiconData(DataDirectory(argv0), lexicon, error)) return Fail(exit_status::kDataFile, error);
-  Utf8ToEngine codec;
   const bool gbk = o.common.Gbk();
   const bool flushEach = o.lineBuffered || StdoutIsPipe();
-  bool written = true;
-  const bool read = ForEachInputLine(
-      o.texts,
-      [&](const std::string& line) {
-        // Every line on its own, with an engine that remembers nothing of the
-        // lines before: a corpus cut into chunks, as parallel --pipe does,
-        // comes out as it does from one process.
-        Translator t(lexicon, o.common.verbose);
-        const std::string zh = TranslateLine(t.sentences, LineToEngine(gbk, codec, line));
-        const std::string out = OneLine(gbk ? zh : codec.ToUtf8(zh));
-        std::fwrite(out.data(), 1, out.size(), stdout);
-        if (flushEach && std::fflush(stdout) != 0) written = false;
-      },
-      error);
-  if (std::fflush(stdout) != 0 || std::ferror(stdout) || !written)
-    return Fail(exit_status::kOutput, std::string("standard output: write error: ") + std::strerror(errno));
-  if (!read) return Fail(exit_status::kInput, error);
-  return exit_status::kOk;
+  // Every line on its own, with an engine that remembers nothing of the
+  // lines before: a corpus cut into chunks, as parallel --pipe does, comes
+  // out as it does from one process.
+  return RunLineCommand(o.texts, o.common, argv0, [&](Translator& t, Utf8ToEngine& codec, const std::string& line) {
+    const std::string zh = TranslateLine(t.sentences, LineToEngine(gbk, codec, line));
+    const std::string out = OneLine(gbk ? zh : codec.ToUtf8(zh));
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return !flushEach || std::fflush(stdout) == 0;
+  });
 }
 
 }  // namespace

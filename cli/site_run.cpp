@@ -16,6 +16,7 @@
 #include <new>
 #include <thread>
 
+#include "cli/command.h"
 #include "cli/file_address.h"
 #include "cli/input.h"
 #include "cli/output_file.h"
@@ -27,11 +28,6 @@ namespace wb {
 namespace fs = std::filesystem;
 
 namespace {
-
-int Fail(int status, const std::string& message) {
-  std::fprintf(stderr, "wenb97: %s\n", message.c_str());
-  return status;
-}
 
 // One file of the run: a page to translate, or another file of an input
 // folder (a picture, a style sheet) to put beside the translations.

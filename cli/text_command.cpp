@@ -24,11 +24,6 @@ struct TextOptions {
   bool mail = false;
 };
 
-int Fail(int status, const std::string& message) {
-  std::fprintf(stderr, "wenb97: %s\n", message.c_str());
-  return status;
-}
-
 int WriteOut(const std::string& out) {
   std::fwrite(out.data(), 1, out.size(), stdout);
   if (std::fflush(stdout) != 0 || std::ferror(stdout))
