@@ -48,6 +48,13 @@ bool IsStateVerb(std::string_view w) {
   return false;
 }
 
+// A verb whose Chinese is a verb of motion (去, 来, 回, 到) takes a place as
+// its object without 在 or 到: 去学校, 去哪里.
+bool IsMotionVerbText(std::string_view verb) {
+  return EndsWithChar(verb, "\xC8\xA5") || EndsWithChar(verb, "\xC0\xB4") ||  // 去 来
+         EndsWithChar(verb, "\xBB\xD8") || EndsWithChar(verb, "\xB5\xBD");    // 回 到
+}
+
 // Adjectives that are no matter of degree: as predicates they take no 很.
 bool IsAbsoluteAdjective(std::string_view w) {
   static constexpr std::string_view kAbsolute[] = {
@@ -89,6 +96,7 @@ struct Generator::Clause {
   std::string rest;
   bool negation = false;
   bool passive = false;
+  bool statePassive = false;  // a present "be" with a participle: a state
   bool progressive = false;
   bool perfect = false;
   bool past = false;
@@ -104,6 +112,8 @@ struct Generator::Clause {
   bool placeIsZai = false;   // a phrase of place with 在 stands before the verb
   bool baFront = false;      // a rendering of the verb fronts its object with 把
   std::string fronted;     // the object fronted with 把
+  std::string wherePlace;  // "where" on a verb: 在哪里 before it, or its object
+  bool freeRelative = false;  // "what I said": the clause names a thing, 我说的
 };
 
 std::string Generator::GenerateClause(int pos) {
@@ -115,6 +125,12 @@ std::string Generator::GenerateClause(int pos) {
   ClauseSubject(pos, c);
   ClauseModifiers(pos, c);
   ClauseVerb(pos, c);
+  if (!c.wherePlace.empty()) {
+    // "Where are you going?": a verb of motion takes the place as its
+    // object (去哪里); any other verb has it before itself (在哪里买).
+    if (IsMotionVerbText(c.verb)) c.objects = c.wherePlace + c.objects;
+    else c.place = std::string(cn::kZai) + c.wherePlace + c.place;
+  }
   ClauseObjects(pos, c);
   ClauseRest(pos, c);
   return AssembleClause(pos, c);
@@ -217,6 +233,12 @@ void Generator::ClauseModifiers(int pos, Clause& c) {
         if (IsWordText(d, "be")) {
           if (verbIng) c.progressive = true;
           else if (verbEn) c.passive = true;
+          // "is closed", "is lost", "are made": the present of "be" with a
+          // participle mostly tells a state, which Chinese gives without 被
+          // (商店关了, 我迷路了); the past, a modal or "been" tells the event
+          // (被选中, 被偷了).
+          if (verbEn && (Flags(d) & wf::S) != 0 && (Flags(d) & (wf::ED | wf::EN | wf::ING)) == 0)
+            c.statePassive = true;
           if (verbEn && c.subject != 0 && (Flags(d) & wf::ING) != 0) c.progressive = true;
           if ((Flags(d) & wf::ED) != 0) c.past = true;
         } else if (IsWordText(d, "have")) {
@@ -270,17 +292,9 @@ void Generator::ClauseModifiers(int pos, Clause& c) {
         }
         break;
       }
-      case cat::kWh: {
-        // A question word on the verb: "what" and "who" before the subject
-        // are the object and go after the verb; how, why, when, where stand
-        // before the verb.
-        const bool objectWord = IsWordText(d, "what") || IsWordText(d, "who") || IsWordText(d, "whom") ||
-                                IsWordText(d, "which");
-        std::string t = GenerateNode(d);
-        if (objectWord && d < pos && FindDepWithRelation(*tree_, pos, robj1) == 0) c.objects += t;
-        else c.preVerb.push_back(Piece{PieceKind::kOther, t});
+      case cat::kWh:
+        QuestionWord(pos, d, c);
         break;
-      }
       default:
         if (IsTimeNoun(d)) c.time += GenerateNode(d);
         else if (d < pos) c.preVerb.push_back(Piece{PieceKind::kOther, GenerateNode(d)});
@@ -288,6 +302,113 @@ void Generator::ClauseModifiers(int pos, Clause& c) {
         break;
     }
   }
+}
+
+// A wh-word on the verb or "be", where Chinese asks (the word stays where
+// its answer would stand):
+//  - "what", "who", "whom", "which" (alone or with a noun, "how many ...")
+//    before the verb are its object and follow it (你想要什么, 你有多少书);
+//    on "be" they follow 是 (你的名字是什么). After the verb, a wh-word opens
+//    an object clause, which follows the verb too (知道怎么做这).
+//  - "where" is 在哪里 before the verb (你在哪里买的); a verb of motion takes
+//    哪里 as its object (你去哪里); on "be" it stands for 是 (银行在哪里).
+//  - "how" alone on "be" asks how something is: 怎么样 for 是 (你怎么样);
+//    "how old", "how long" likewise stand for 是 (你几岁). "how" with an
+//    adjective or adverb asks the degree, 多 with the word: on "be" after
+//    有 (你的手提箱有多重), on a verb after it with 得 (跑得多快).
+//  - "when" on "be" follows 是 (你的生日是什么时候); "when", "why" and "how"
+//    otherwise stand before the verb.
+void Generator::QuestionWord(int pos, int wh, Clause& c) {
+  const bool be = Node(pos).category == cat::kBe;
+  const std::string_view w = sentence_.WordText(wh);
+  const bool objectWord = w == "what" || w == "who" || w == "whom" || w == "which" || w == "whose" ||
+                          w == "how many" || w == "how much" || w == "whatever" || w == "whoever";
+  int degree = 0;  // the adjective or adverb of "how"
+  if (w == "how")
+    for (int d : DepsOf(wh))
+      if (d == wh + 1 && (Node(d).category == cat::kAdj || Node(d).category == cat::kAdv)) degree = d;
+  const bool hasObject = FindDepWithRelation(*tree_, pos, robj1) != 0;
+  const bool hasPredicate = FindDepWithRelation(*tree_, pos, rpred) != 0;
+  if (wh > pos) {
+    c.objects += GenerateNode(wh);
+    return;
+  }
+  if (degree != 0) {
+    Account(wh);
+    for (int d : DepsOf(wh))
+      if (d != degree) GenerateNode(d);
+    const std::string t = std::string(cn::kDuo) + GenerateNode(degree);
+    if (be && !hasObject && !hasPredicate) {
+      c.copula = false;
+      c.predicate = std::string(cn::kYou) + t;
+    } else if (!be) {
+      c.complement += std::string(cn::kDe2) + t;
+    } else {
+      c.preVerb.push_back(Piece{PieceKind::kOther, t});
+    }
+    return;
+  }
+  if (FreeRelative(pos, wh)) {
+    // "Nobody believed what I said": the thing that, 我说的.
+    Account(wh);
+    c.freeRelative = true;
+    return;
+  }
+  std::string t = GenerateNode(wh);
+  if (objectWord && !hasObject && !(be && hasPredicate)) {
+    c.objects += t;
+    return;
+  }
+  if (w == "where") {
+    if (be && !hasObject && !hasPredicate) {
+      c.copula = false;
+      c.predicate = std::string(cn::kZai) + t;
+    } else if (!be) {
+      c.wherePlace = t;
+    } else {
+      c.preVerb.push_back(Piece{PieceKind::kOther, std::string(cn::kZai) + t});
+    }
+    return;
+  }
+  if (be && !hasObject && !hasPredicate && StartsWith(w, "how")) {
+    c.copula = false;
+    c.predicate = w == "how" ? std::string(cn::kZenMeYang) : t;
+    return;
+  }
+  if (be && !hasObject && !hasPredicate && w == "when") {
+    c.objects += t;
+    return;
+  }
+  c.preVerb.push_back(Piece{PieceKind::kOther, t});
+}
+
+// Verbs that take a clause asking a question: "know what", "ask where".
+bool IsAskingVerb(std::string_view w) {
+  static constexpr std::string_view kAsking[] = {
+      "know",   "ask",    "wonder", "tell",    "see",    "understand", "remember", "forget", "explain",
+      "decide", "show",   "learn",  "find",    "figure", "guess",      "check",    "discover", "imagine",
+      "notice", "realize", "realise", "care",  "matter", "doubt",      "inquire",  "question", "say",
+      "predict", "determine", "investigate", "study", "consider", "depend", "choose", "describe", "teach",
+  };
+  for (std::string_view s : kAsking)
+    if (w == s) return true;
+  return false;
+}
+
+// "what" opening a clause that is no question but names a thing: the
+// clause is the subject or object of a verb that asks nothing ("believed
+// what I said", "What you're saying isn't logical"). Chinese writes the
+// clause with 的 (我说的).
+bool Generator::FreeRelative(int clause, int wh) const {
+  if (InQuestion() || !IsWordText(wh, "what") || Node(wh).depCount != 0) return false;
+  const int head = Node(clause).head;
+  if (head == 0) return false;
+  const Category hc = Node(head).category;
+  if (hc == cat::kPrep) return true;
+  if (hc != cat::kV && hc != cat::kBe) return false;
+  // A phrasal verb asks as its verb does ("figure out", "find out").
+  const std::string_view verb = sentence_.WordText(head);
+  return !IsAskingVerb(verb.substr(0, verb.find(' ')));
 }
 
 // An adverb's place: before the verb as in Chinese generally (也, 已经,
@@ -346,6 +467,7 @@ void Generator::ClauseVerb(int pos, Clause& c) {
       c.verb = cn::kYou;
       return;
     }
+    if (!c.copula) return;  // a question word stands for 是 (银行在哪里)
     const int pred = FindDepWithRelation(*tree_, pos, rpred);
     if (pred != 0 && !c.done[static_cast<std::size_t>(pred)]) {
       const Category pc = Node(pred).category;
@@ -402,6 +524,21 @@ void Generator::ClauseObjects(int pos, Clause& c) {
 // "I have no money", "there is no water": the determiner "no" on an object
 // negates the verb (没有钱) and writes nothing itself.
 void Generator::NegatingDeterminer(int object, Clause& c) {
+  // "said nothing", "saw nobody", "don't know anything": Chinese asks
+  // "what" or "who" before the negated verb (他什么都没说, 我谁都没看见,
+  // 我什么都不知道).
+  const std::string_view w = sentence_.WordText(object);
+  const bool none = w == "nothing" || w == "nobody" || w == "no one";
+  const bool any = c.negation && (w == "anything" || w == "anybody" || w == "anyone");
+  if ((none || any) && Node(object).depCount == 0) {
+    silenced_.set(static_cast<std::size_t>(object));
+    const bool person = w == "nobody" || w == "no one" || w == "anybody" || w == "anyone";
+    const std::string what = std::string(person ? cn::kShui : cn::kShenMe) + std::string(cn::kDou);
+    if (!c.negation) c.preVerb.insert(c.preVerb.begin(), Piece{PieceKind::kNegation, {}});
+    c.negation = true;
+    c.preVerb.insert(c.preVerb.begin(), Piece{PieceKind::kOther, what});
+    return;
+  }
   if (Node(object).category != cat::kN) return;
   for (int d : DepsOf(object)) {
     if (d > object || Node(d).category != cat::kDet || !IsWordText(d, "no")) continue;
@@ -476,9 +613,7 @@ void Generator::ClauseRest(int pos, Clause& c) {
     if (Node(d).category == cat::kPrep) {
       // "go to school": a verb of motion (去, 来, 回, 到) takes the place
       // as its object (去学校), without 到.
-      if (IsWordText(d, "to") && Node(d).depCount == 1 &&
-          (EndsWithChar(c.verb, "\xC8\xA5") || EndsWithChar(c.verb, "\xC0\xB4") ||
-           EndsWithChar(c.verb, "\xBB\xD8") || EndsWithChar(c.verb, "\xB5\xBD"))) {  // 去 来 回 到
+      if (IsWordText(d, "to") && Node(d).depCount == 1 && IsMotionVerbText(c.verb)) {
         Account(d);
         c.rest += GenerateNode(Node(d).deps[0]);
         continue;
@@ -543,17 +678,19 @@ std::string Generator::AssembleClause(int pos, Clause& c) {
       if (const NounFields* n = s ? s->Noun() : nullptr)
         for (std::uint8_t k : n->classes) act = act || k == 36;
     }
-    // 正在 before a place with 在 merges with it (正在天空里闪烁).
+    // 正在 before a place with 在 merges with it (正在天空里闪烁). "is
+    // going", "are coming" tell a plan as often as a course (我去学校): a
+    // verb of motion takes no mark.
     if (act) out += cn::kShi;
     else if (StartsWith(c.place, cn::kZai)) out += "\xD5\xFD";  // 正
-    else out += cn::kZhengZai;
+    else if (!IsMotionVerbText(c.verb)) out += cn::kZhengZai;
   }
   // "be" keeps its place after 是 unless it is a place of 在 or the "be"
   // says that something is there (在桌子上有一本书): 最快的方法是乘飞机.
   const bool placeAfter = Node(pos).category == cat::kBe && !c.existential && !c.placeIsZai;
   if (!placeAfter) out += c.place;
   if (!c.fronted.empty()) out += std::string(cn::kBa) + c.fronted;
-  if (c.passive && !c.agent && Node(pos).category == cat::kV) out += cn::kBei;
+  if (c.passive && !c.agent && !c.statePassive && Node(pos).category == cat::kV) out += cn::kBei;
   // The verb's complement (回, 得很好) and 了 follow the verb; a verb whose
   // text frames its object (把\o装罐) takes them after the frame.
   std::string tail = c.complement;
@@ -564,20 +701,25 @@ std::string Generator::AssembleClause(int pos, Clause& c) {
                            HasLaterDepOfCategory(*tree_, pos, cat::kTo) || HasLaterDepOfCategory(*tree_, pos, cat::kV) ||
                            HasLaterDepOfCategory(*tree_, pos, cat::kBe) || HasLaterDepOfCategory(*tree_, pos, cat::kWh);
   bool le = false;
-  if (kMarkCompletedActions && (c.past || c.perfect) && !c.negation && !c.progressive && !c.passive && !c.modal &&
-      Node(pos).category == cat::kV && !IsStateVerb(sentence_.WordText(pos)) &&
-      (Node(pos).head == 0 || Node(pos).relation == rcon) && !clauseAfter && !InQuestion() &&
+  const bool completed = (c.past || c.perfect) && !c.passive;
+  const bool reachedState = c.statePassive && c.objects.empty() && c.rest.empty() && c.place.empty();
+  if (kMarkCompletedActions && (completed || reachedState) && !c.negation && !c.progressive && !c.modal &&
+      Node(pos).category == cat::kV && (reachedState || !IsStateVerb(sentence_.WordText(pos))) &&
+      (Node(pos).head == 0 || Node(pos).relation == rcon) && !clauseAfter &&
       c.complement.find(std::string(cn::kDe2)) == std::string::npos)
     le = true;
-  // With no object but a place after the verb, 了 closes the clause
-  // (把书放在桌子上了).
+  // With a place or a complement after the verb, 了 closes the clause
+  // (把书放在桌子上了, 这使她生气了).
+  // A question that asks yes or no closes with 了吗 (你完成工作了吗).
   std::string rest = c.rest;
-  if (le && c.objects.empty() && !rest.empty()) rest += cn::kLe;
+  const bool resultAfter = !rest.empty() && (c.objects.empty() || HasDepWithRelation(*tree_, pos, rpred));
+  if (le && (resultAfter || (InQuestion() && !HasQuestionWord()))) rest += cn::kLe;
   else if (le) tail += cn::kLe;
   if (placeAfter) tail += c.place;
   if (FindSlotMarker(c.verb) != std::string::npos) out += InsertComplement(c.verb, c.objects) + tail;
   else out += c.verb + tail + c.objects;
   out += rest;
+  if (c.freeRelative && !EndsWithChar(out, cn::kDe)) out += cn::kDe;
   return out;
 }
 

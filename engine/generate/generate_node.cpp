@@ -175,22 +175,28 @@ std::string Generator::Participle(int pos, bool& found) {
   return {};
 }
 
-// A wh-word without dependents. In a question it is the question word; in a
-// relative clause (it has a head) "who", "which", "that" and "where" only
-// join the clause to its noun and are not written, "whose" is 其, and a wh-
-// word that is the object of "be" keeps its word.
+// A wh-word without dependents. In a relative clause (the head it had in
+// the parse is a noun) "who", "which", "that", "where" and "when" only join
+// the clause to its noun and are not written, "whose" is 其; everywhere
+// else it is the question word, in a question or in a clause that asks
+// ("I know who did it": 我知道谁做了它).
 std::string Generator::GenerateWhLeaf(int pos) {
   const DepNode& n = Node(pos);
-  const bool relative = n.genCode != 0 && !InQuestion();
+  const Category saved = n.genCode != 0 ? Node(n.genCode).category : cat::kNone;
+  const bool relative = saved == cat::kN || saved == cat::kPron || saved == cat::kNum;
   if (!relative) {
     if (!InQuestion() && n.head == 0) {
       if (IsWordText(pos, "which")) return std::string(cn::kQi);
       if (IsWordText(pos, "who")) return {};
     }
-    return ChooseEquivalent(pos, cat::kWh, 0);
+    // ", which made her angry": "which" after a comma speaks of what was
+    // just said (，这使她生气).
+    if (!InQuestion() && IsWordText(pos, "which") && pos > 1 && sentence_.WordText(pos - 1) == ",")
+      return std::string(cn::kZhe);
+    std::string own = ChooseEquivalent(pos, cat::kWh, 0);
+    if (own == cn::kNa && n.depCount == 0) own += cn::kGe;  // "Which is better?" 哪个
+    return own;
   }
-  const Category hc = Node(n.genCode).category;
-  if (hc == cat::kBe && n.relation != rsub) return ChooseEquivalent(pos, cat::kWh, 0);
   if (IsWordText(pos, "whose")) return std::string(cn::kQi);
   if (IsWordText(pos, "what") || IsWordText(pos, "whatever") || IsWordText(pos, "whoever") ||
       IsWordText(pos, "how") || IsWordText(pos, "why"))
@@ -281,18 +287,30 @@ std::string Generator::GenerateWh(int pos) {
   std::string text;
   const bool determiner = SenseFlagByte(state_, pos, cat::kWh) == wh_class::kDeterminer ||
                           SenseFlagByte(state_, pos, cat::kWh) == wh_class::kPossessive;
-  // "which book", "what time": the word before its noun.
+  // "which book", "what time": the word before its noun; 哪 counts with the
+  // noun's classifier (哪本书).
   for (int d : deps)
     if (Node(d).category == cat::kN && determiner) {
-      own += GenerateNode(d);
+      const std::string noun = GenerateNode(d);
+      if (own == cn::kNa) own += ClassifierText(d);
+      own += noun;
     }
+  bool infinitive = false;
   for (int d : deps) {
     if (Node(d).category == cat::kN && determiner) continue;
+    infinitive = infinitive || (Node(d).category == cat::kTo && d > pos);
     text += GenerateNode(d);
   }
+  // "which" with no noun of its own asks for one of them: 哪个.
+  if (own == cn::kNa) own += cn::kGe;
+  // "what to do", "where to go": the thing or place asked for is the
+  // infinitive's object (做什么, 去哪里); "how to", "when to", "why to" ask
+  // before the verb (怎么做).
+  const std::string_view w = sentence_.WordText(pos);
+  if (infinitive && (w == "what" || w == "where" || w == "which" || w == "who" || w == "whom"))
+    return text + own;
   // A relative clause: the clause then nothing (the noun adds 的); a
-  // question word standing first: the clause with the word in it.
-  if (Node(pos).genCode != 0 && !InQuestion()) return own + text;
+  // question word standing first: the word and its clause.
   return own + text;
 }
 

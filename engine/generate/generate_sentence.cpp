@@ -56,6 +56,14 @@ bool Generator::AsksYesOrNo(const std::vector<int>& roots) const {
   return false;
 }
 
+// Whether a wh-word of the sentence asks the question.
+bool Generator::HasQuestionWord() const {
+  if (!InQuestion()) return false;
+  for (int i = 1; i <= state_.sentenceLen; ++i)
+    if (Node(i).category == cat::kWh) return true;
+  return false;
+}
+
 // The roots in position order.
 std::vector<int> Generator::Roots() const {
   std::vector<int> roots;

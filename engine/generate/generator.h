@@ -86,6 +86,8 @@ class Generator {
   void ClauseRest(int pos, Clause& c);
   std::string AssembleClause(int pos, Clause& c);
   std::string AdverbText(int verb, int adv, Clause& c);
+  void QuestionWord(int pos, int wh, Clause& c);
+  bool FreeRelative(int clause, int wh) const;
   bool IsTimeNoun(int pos) const;
   bool IsPastNegation(int pos, const Clause& c) const;
   std::string PrepPhrase(int prep, bool modifiesNoun, std::string_view frame = {});
@@ -112,11 +114,13 @@ class Generator {
   bool PresentIdiom(int pos);
   void CoordinationRepair(int a);
   void PhrasalVerbMerge(int verb);
+  void AskingClause(int wh);
 
   // ---- generate_sentence.cpp
   std::vector<int> Roots() const;
   bool IsWhQuestion(const std::vector<int>& roots) const;
   bool AsksYesOrNo(const std::vector<int>& roots) const;
+  bool HasQuestionWord() const;
 
   // ---- shared small queries
   const WordRecord& Word(int pos) const { return state_.words[static_cast<std::size_t>(pos)]; }

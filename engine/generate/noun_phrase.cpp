@@ -55,6 +55,18 @@ bool IsNumberText(std::string_view s) {
   return true;
 }
 
+// An adjective that says what kind of thing the noun is rather than how it
+// is: "commercial flights", "a diagnostic tool", "local time", "Chinese
+// culture". Chinese sets its equivalent before the noun without 的
+// (商业航班, 诊断工具, 当地时间); English forms them with these endings.
+bool IsRelationalAdjective(std::string_view w) {
+  static constexpr std::string_view kEndings[] = {"al", "ic", "ary", "ese", "ian", "ern"};
+  if (w.size() < 5) return false;
+  for (std::string_view e : kEndings)
+    if (w.substr(w.size() - e.size()) == e) return true;
+  return false;
+}
+
 }  // namespace
 
 bool Generator::NounIdiom(int pos, std::string& out) {
@@ -138,7 +150,8 @@ std::string Generator::GenerateNoun(int pos) {
     // 的 after a modifier, except after a determiner, a number, a noun, a
     // possessive, and a one-character adjective (大房子, 新书), which binds
     // to its noun; and never twice.
-    const bool oneCharAdj = c == cat::kAdj && CharCount(lastText) == 1;
+    const bool oneCharAdj = c == cat::kAdj && Node(lastMod).depCount == 0 &&
+                            (CharCount(lastText) == 1 || (IsRelationalAdjective(sentence_.WordText(lastMod)) && AllChinese(lastText)));
     if (!binds && !oneCharAdj && !EndsWithChar(pre, cn::kDe) && !pre.empty()) pre += cn::kDe;
   }
   text += pre;
