@@ -80,7 +80,8 @@ TEST_F(Generation, SentenceMarks) {
   EXPECT_EQ(Translate("Who saw the cat?").find(kMa), std::string::npos);
   // A run of dots, and a closing quote.
   EXPECT_EQ(Translate("I saw the cat..."), kI + kSee + kLe + kCat + "......");
-  EXPECT_EQ(Translate("I saw the cat.\""), kI + kSee + kLe + kCat + kStop + "\"");
+  // The closing quote of a quotation begun in an earlier sentence: ”.
+  EXPECT_EQ(Translate("I saw the cat.\""), kI + kSee + kLe + kCat + kStop + "\xA1\xB1");
   // A noun alone asks nothing yes or no.
   EXPECT_EQ(Translate("Cat?"), kCat + kQuery);
 }
@@ -228,9 +229,16 @@ TEST_F(Generation, UnknownWordKeepsItsEnglishWithABlank) {
 }
 
 TEST_F(Generation, AndBetweenNounsAndBetweenClauses) {
-  const std::string he = "\xBA\xCD", bingqie = "\xB2\xA2\xC7\xD2";
+  const std::string he = "\xBA\xCD", bing = "\xB2\xA2", dun = "\xA1\xA2", comma = "\xA3\xAC";
   EXPECT_NE(Translate("I see the cat and the dog.").find(kCat + he + kDog), std::string::npos);
-  EXPECT_NE(Translate("I see the cat and he sees the dog.").find(bingqie), std::string::npos);
+  // A clause with a subject of its own follows after a comma (我看见猫，他看见狗).
+  EXPECT_NE(Translate("I see the cat and he sees the dog.").find(kCat + comma + kHe), std::string::npos);
+  // Two verbs of one subject: 并.
+  const std::string verbs = Translate("He sees the cat and sees the dog.");
+  EXPECT_NE(verbs.find(bing), std::string::npos) << verbs;
+  // A list of things: 、 between them, 和 before the last.
+  const std::string list = Translate("I see the cat, the dog and the cat.");
+  EXPECT_NE(list.find(kCat + dun + kDog + he + kCat), std::string::npos) << list;
 }
 
 TEST_F(Generation, TopicAndContextChooseTheSense) {

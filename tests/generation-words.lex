@@ -133,6 +133,9 @@ entry not
   adv "不" flags=mid-position|not-before-adj
 entry very
   adv "非常"
+entry ","
+  "," "，"
+
 entry and
   and "和"
 entry of

@@ -764,6 +764,15 @@ std::string Generator::PrepPhrase(int prep, bool modifiesNoun, std::string_view 
         for (std::uint8_t k : n->classes) timeObject = timeObject || k == 2;
   }
   if (year) object += cn::kNian;
+  // A number or a clock time "around" or "about" is approximate (11:00左右,
+  // 20人左右); "over" a number is more than it (超过20年).
+  bool counted = number;
+  if (Node(obj).category == cat::kN)
+    for (int d : DepsOf(obj)) counted = counted || (d < obj && Node(d).category == cat::kNum);
+  if ((counted || timeObject) && !modifiesNoun) {
+    if (IsWordText(prep, "around")) return object + "\xD7\xF3\xD3\xD2";  // 左右
+    if (IsWordText(prep, "over") && counted) return "\xB3\xAC\xB9\xFD" + object;  // 超过
+  }
   // The place frame 在\C里 (in), 在\C上 (on): a time or a number takes the
   // bare 在.
   const std::size_t slot = FindSlotMarker(own);

@@ -96,6 +96,12 @@ std::string Generator::WithMarks(int pos, std::string text) {
 std::string Generator::GenerateLeaf(int pos) {
   const DepNode& n = Node(pos);
   switch (n.category) {
+    case cat::kComma:
+      if (n.head == 0 && LoneListComma(pos)) {
+        Account(pos);
+        return std::string(cn::kEnumComma);
+      }
+      return InsertComplement(ChooseEquivalent(pos, n.category, 0), "");
     case cat::kN: {
       // A plural asks for a countable sense, a bare singular outside a noun
       // compound for an uncountable one.
@@ -214,6 +220,8 @@ std::string Generator::GenerateWithDeps(int pos) {
       return GenerateClause(pos);
     case cat::kComma: {
       std::string own = ChooseEquivalent(pos, c, 0);
+      // A comma in a list of things is Chinese's enumeration mark (猫、狗和鸟).
+      if (sentence_.WordText(pos) == "," && ListsThings(pos)) own = cn::kEnumComma;
       std::string text;
       for (int d : DepsOf(pos)) {
         if (Node(d).relation == rcon && !text.empty()) text += own;
@@ -314,14 +322,54 @@ std::string Generator::GenerateWh(int pos) {
   return own + text;
 }
 
-// "and": 和 between nouns, pronouns and numbers, 并且 between clauses.
+// Whether the comma at pos joins a list of things: its conjuncts are nouns,
+// pronouns or numbers (a list inside the list counts by its own first).
+bool Generator::ListsThings(int pos) const {
+  int first = pos;
+  for (int guard = 0; guard < 8 && Node(first).category == cat::kComma; ++guard) {
+    int next = 0;
+    for (int k = 0; k < Node(first).depCount && next == 0; ++k) {
+      const int d = Node(first).deps[static_cast<std::size_t>(k)];
+      if (Node(d).relation == rcon) next = d;
+    }
+    if (next == 0) return false;
+    first = next;
+  }
+  const Category c = Node(first).category;
+  return c == cat::kN || c == cat::kPron || c == cat::kNum;
+}
+
+// A comma the parse left on its own between two nouns, where the noun after
+// it goes on with "and" or another comma ("cats, dogs and birds"): it parts
+// the things of a list, 、 in Chinese (猫、狗和鸟).
+bool Generator::LoneListComma(int pos) const {
+  if (sentence_.WordText(pos) != "," || pos <= 1 || pos >= state_.sentenceLen) return false;
+  const Category before = Node(pos - 1).category;
+  if (before != cat::kN && before != cat::kPron) return false;
+  const int next = RootOf(*tree_, pos + 1);
+  if (Node(next).category != cat::kN) return false;
+  if (const int partner = Node(next).partner; partner > next && Node(partner).category == cat::kAnd) return true;
+  for (int d : DepsOf(next))
+    if (d > next && Node(d).category == cat::kAnd) return true;
+  int after = pos + 1;
+  while (after <= state_.sentenceLen && RootOf(*tree_, after) == next) ++after;
+  return after <= state_.sentenceLen && sentence_.WordText(after) == ",";
+}
+
+// "and": 和 between nouns, pronouns and numbers, 并 between verbs, a comma
+// before a clause with a subject of its own (他来了，她走了), 并且 elsewhere.
 std::string Generator::GenerateAnd(int pos) {
   const std::vector<int> deps = DepsOf(pos);
   Account(pos);
   std::string own;
   if (IsWordText(pos, "and") || IsWordText(pos, "&")) {
     const Category first = Node(deps[0]).category;
-    own = first == cat::kNum || first == cat::kN || first == cat::kPron ? cn::kHe : cn::kBingQie;
+    if (first == cat::kNum || first == cat::kN || first == cat::kPron || (first == cat::kComma && ListsThings(deps[0])))
+      own = cn::kHe;
+    else if (first == cat::kV || first == cat::kBe)
+      own = HasDepWithRelation(*tree_, deps.back(), rsub) ? std::string(cn::kComma) : std::string(cn::kBing);
+    else
+      own = cn::kBingQie;
   } else {
     own = InsertComplement(ChooseEquivalent(pos, cat::kAnd, 0), "");
   }

@@ -38,6 +38,7 @@ std::string Generator::GenerateSentence(ParseBuffer& tree, std::size_t maxLen, b
     out += ChineseEndMark(state_.endPunct);
     if (state_.quoteClosed) out += '"';
   }
+  ChineseQuotes(out);
   TidyBlanks(out);
   CutAtCharacter(out, maxLen);
   tree_ = nullptr;

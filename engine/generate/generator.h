@@ -108,6 +108,9 @@ class Generator {
   std::string GenerateDepsThen(int pos, std::string_view own);
   std::string Participle(int pos, bool& found);
   std::string WithMarks(int pos, std::string text);
+  std::string WithLargeUnit(int number, int unit, std::string own);
+  bool ListsThings(int pos) const;
+  bool LoneListComma(int pos) const;
 
   // ---- tree_repairs.cpp
   void RepairTree();

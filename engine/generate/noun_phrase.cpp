@@ -9,6 +9,7 @@
 #include "engine/generate/chinese_text.h"
 #include "engine/generate/generator.h"
 #include "engine/generate/idiom.h"
+#include "engine/generate/large_numbers.h"
 #include "engine/grammar/sense.h"
 #include "engine/grammar/sense_bits.h"
 #include "engine/parse/tree.h"
@@ -119,6 +120,7 @@ std::string Generator::GenerateNoun(int pos) {
   // The modifiers before the noun, in order; one determiner or numeral may
   // wait for the classifier.
   int held = 0;
+  int unit = 0;
   int lastMod = 0;
   std::string lastText;
   std::string pre;
@@ -130,6 +132,13 @@ std::string Generator::GenerateNoun(int pos) {
     const int d = before[k];
     if (held == 0 && HoldsBack(pos, d)) {
       held = d;
+      continue;
+    }
+    // "two thousand books": the unit after the held number joins it.
+    if (held != 0 && unit == 0 && d == held + 1 && Node(d).category == cat::kNum && Node(d).depCount == 0 &&
+        LargeUnitValue(sentence_.WordText(d)) > 0) {
+      unit = d;
+      Account(d);
       continue;
     }
     std::string t = ModifierText(pos, d);
@@ -160,8 +169,40 @@ std::string Generator::GenerateNoun(int pos) {
   const int required = held != 0 || plural ? nc::C : kAnyNounCode;
   text += ChooseEquivalent(pos, cat::kN, required);
   Account(pos);
+  if (held != 0 && unit != 0) {
+    std::string own = WithLargeUnit(held, unit, GenerateNode(held));
+    // The classifier of the counted noun follows the whole number (两千本书).
+    if (!own.empty()) return own + std::string(ClassifierText(pos)) + text;
+  }
+  // "ten million", "a million" as a noun: the number and the unit are one
+  // value (一千万, 一百万) and take no classifier.
+  if (held != 0 && LargeUnitValue(sentence_.WordText(pos)) > 0) {
+    std::string own = WithLargeUnit(held, pos, GenerateNode(held));
+    if (!own.empty()) return own;
+  }
   if (held != 0) text = CombineHeldBack(held, pos, text);
   return text;
+}
+
+// The text of a number (with its own modifiers, 大约1.5) with the large
+// unit at `unit` worked into it (大约150万); empty when the number's word is
+// no number the unit can multiply.
+std::string Generator::WithLargeUnit(int number, int unit, std::string own) {
+  bool digits = false;
+  const double n = EnglishNumberValue(state_.textPool.Get(Word(number).text), digits);
+  const double u = LargeUnitValue(sentence_.WordText(unit));
+  if (n <= 0 || u <= 0) return {};
+  const std::string value = ChineseLargeNumber(n * u, digits);
+  if (value.empty()) return {};
+  // The number's own text ends the generated phrase: cut it off, keeping
+  // what its modifiers said before it.
+  while (!own.empty()) {
+    const std::size_t at = LastCharStart(own);
+    if (!IsNumberText(std::string_view(own).substr(at)) && own.substr(at) != "\xB8\xF6") break;  // 个
+    own.resize(at);
+  }
+  Account(unit);
+  return own + value;
 }
 
 // The held-back determiner or numeral with the noun's classifier before the

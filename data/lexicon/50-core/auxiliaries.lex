@@ -74,7 +74,7 @@ entry "ought to"
 
 entry "have to"
   flags fixed-phrase keep-start-form
-  aux "不得不" flags=modal
+  aux "必须" flags=modal
 
 entry "used to"
   flags fixed-phrase

@@ -20,7 +20,7 @@ entry unless
   conj "除非" flags=clause-front
 
 entry while
-  conj "当\C的时候" flags=clause-front
+  conj "\C时" flags=clause-front
   n "一会儿" codes=C classes=time
 
 entry whereas

@@ -58,12 +58,12 @@ entry day
   n "天" codes=C classes=time classifier=51
 
 entry night
-  n "夜晚" codes=C classes=time
+  n "晚上" codes=C classes=time
   phrase "last night"
 
 
 entry week
-  n "星期" codes=C classes=time classifier=1
+  n "周" codes=C classes=time classifier=51
   phrase "last week"
   phrase "next week"
   phrase "this week"
@@ -784,7 +784,7 @@ entry finish
   n "终点" codes=C,U classes=attribute,time,state,place
 
 entry stay
-  v "停留" codes=i0
+  v "待" codes=i0
   v "保持" codes=l7 constraints=1
   n "停留" codes=C,U classes=act,state,communication,artifact
 
@@ -862,7 +862,7 @@ entry new
   adj "新"
 
 entry happy
-  adj "快乐"
+  adj "高兴"
 
 entry beautiful
   adj "美丽"

@@ -632,8 +632,8 @@ entry tell
   v "告诉" codes=t1,d1,d5,v3
 
 entry think
-  v "想" codes=t5,i0
-  v "认为" codes=t5 constraints=1
+  v "觉得" codes=t5
+  v "想" codes=i0,t1
 
 entry throw
   v "扔" codes=t1,d1
