@@ -222,6 +222,10 @@ void Generator::ClauseModifiers(int pos, Clause& c) {
             c.preVerb.insert(c.preVerb.end() - 1, Piece{PieceKind::kNegation, {}});
           else
             c.preVerb.push_back(Piece{PieceKind::kNegation, {}});
+        } else if (IsTimeAdverb(d) && Node(d).depCount == 0) {
+          // "now", "tomorrow": the time stands after the subject, before
+          // any modal (我明天会来, 你现在必须走).
+          c.time += GenerateNode(d);
         } else {
           std::string t = AdverbText(pos, d, c);
           if (!t.empty()) c.preVerb.push_back(Piece{PieceKind::kAdverb, t});
@@ -251,6 +255,9 @@ void Generator::ClauseModifiers(int pos, Clause& c) {
         } else {
           if (IsWordText(d, "do") && (Flags(d) & wf::ED) != 0) c.past = true;
           std::string t = GenerateNode(d);
+          // "must be", "must be joking", "must have left" judge what is
+          // likely: 一定, not the 必须 of duty.
+          if (IsWordText(d, "must") && MustJudges(pos)) t = "\xD2\xBB\xB6\xA8";  // 一定
           if (!t.empty()) {
             c.modal = true;
             c.preVerb.push_back(Piece{PieceKind::kModal, t});
@@ -434,6 +441,18 @@ std::string Generator::AdverbText(int verb, int adv, Clause& c) {
   return t;
 }
 
+// An adverb that tells when, which Chinese puts before the verb and its
+// modal wherever English has it.
+bool Generator::IsTimeAdverb(int pos) const {
+  static constexpr std::string_view kWhen[] = {
+      "now",        "today",     "tomorrow",  "yesterday", "tonight",   "later",      "recently",
+      "currently",  "nowadays",  "lately",    "last night", "last week", "last year", "last month",
+      "next week",  "next year", "next month", "next time", "this morning", "this year", "this week"};
+  for (std::string_view w : kWhen)
+    if (IsWordText(pos, w)) return true;
+  return false;
+}
+
 // A noun that tells when: a time word that may also be an adverb
 // ("yesterday", "tonight"), or a time noun with "this", "last", "next",
 // "every" (this morning, every day). Chinese puts it before the verb.
@@ -465,6 +484,7 @@ void Generator::ClauseVerb(int pos, Clause& c) {
     if (c.subject != 0 && Node(c.subject).category == cat::kThere) {
       c.existential = true;
       c.verb = cn::kYou;
+      ExistentialPlace(pos, c);
       return;
     }
     if (!c.copula) return;  // a question word stands for 是 (银行在哪里)
@@ -497,6 +517,33 @@ void Generator::ClauseVerb(int pos, Clause& c) {
     return;
   }
   c.verb = VerbEquivalent(pos, VerbComplementPattern(state_, *tree_, pos));
+}
+
+// Whether "must" on pos says what is likely rather than what is needed: on
+// "be" itself, or with "be" or "have" as a further auxiliary.
+bool Generator::MustJudges(int pos) const {
+  if (Node(pos).category == cat::kBe) return true;
+  for (int d : DepsOf(pos))
+    if (Node(d).category == cat::kAux && (IsWordText(d, "be") || IsWordText(d, "have"))) return true;
+  return false;
+}
+
+// "There is a cat in the garden": the place the parse hung on the thing
+// that is there belongs before 有 in Chinese, without 在 (花园里有一只猫).
+void Generator::ExistentialPlace(int pos, Clause& c) {
+  const int obj = FindDepWithRelation(*tree_, pos, robj1);
+  if (obj == 0 || Node(obj).category != cat::kN) return;
+  int place = 0;
+  for (int d : DepsOf(obj))
+    if (d > obj && Node(d).category == cat::kPrep) place = d;
+  if (place == 0 || Node(place).depCount != 1) return;
+  static constexpr std::string_view kPlaces[] = {"in",     "on",    "at",    "under", "near",   "behind", "inside",
+                                                 "outside", "above", "below", "beside", "among", "between"};
+  bool isPlace = false;
+  for (std::string_view w : kPlaces) isPlace = isPlace || IsWordText(place, w);
+  if (!isPlace) return;
+  Detach(*tree_, place, obj);
+  c.place = PrepPhrase(place, true) + c.place;
 }
 
 // The objects after the verb, in English order (给他一本书); a verb whose

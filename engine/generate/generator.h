@@ -82,6 +82,9 @@ class Generator {
   void ClauseSubject(int pos, Clause& c);
   void ClauseModifiers(int pos, Clause& c);
   void ClauseVerb(int pos, Clause& c);
+  void ExistentialPlace(int pos, Clause& c);
+  bool MustJudges(int pos) const;
+  bool IsTimeAdverb(int pos) const;
   void ClauseObjects(int pos, Clause& c);
   void ClauseRest(int pos, Clause& c);
   std::string AssembleClause(int pos, Clause& c);

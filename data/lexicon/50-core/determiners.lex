@@ -113,6 +113,7 @@ entry much
   adv "很" flags=not-before-adj
   adj "很多"
   pron "很多" flags=subject|object
+  phrase "very much"
 
 entry few
   det "很少"

@@ -1206,3 +1206,9 @@ entry thanks
 
 entry thank
   v "感谢" codes=t1
+
+# "later" is the adverb of time in its own right (以后); as the comparative
+# of "late" it would come out 更晚地.
+entry later
+  adv "以后"
+  adj "更晚"

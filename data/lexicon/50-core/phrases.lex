@@ -349,7 +349,7 @@ entry "last night"
 
 entry "last week"
   flags fixed-phrase
-  adv "上个星期"
+  adv "上周"
 
 entry "last year"
   flags fixed-phrase
@@ -361,7 +361,7 @@ entry "last month"
 
 entry "next week"
   flags fixed-phrase
-  adv "下个星期"
+  adv "下周"
 
 entry "next year"
   flags fixed-phrase
@@ -698,3 +698,9 @@ entry "turn around"
 entry "a lot"
   flags fixed-phrase
   adv "很多"
+
+# "very much" after the verb says how much the verb holds: Chinese puts
+# the degree before it (我非常喜欢它).
+entry "very much"
+  flags fixed-phrase
+  adv "非常"
