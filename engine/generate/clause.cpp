@@ -441,6 +441,16 @@ std::string Generator::AdverbText(int verb, int adv, Clause& c) {
   return t;
 }
 
+// "ago", "later", "earlier" after a time ("three weeks ago", "250 years
+// later") count from it: 前 or 后 after the time (三周前, 250年后). Empty for
+// any other word.
+std::string_view Generator::TimeSuffix(int dep) const {
+  if (Node(dep).depCount != 0) return {};
+  if (IsWordText(dep, "ago") || IsWordText(dep, "earlier")) return "\xC7\xB0";  // 前
+  if (IsWordText(dep, "later")) return "\xBA\xF3";                             // 后
+  return {};
+}
+
 // An adverb that tells when, which Chinese puts before the verb and its
 // modal wherever English has it.
 bool Generator::IsTimeAdverb(int pos) const {
@@ -468,7 +478,10 @@ bool Generator::IsTimeNoun(int pos) const {
   if (node.depCount == 0) return FirstSenseOf(pos, cat::kAdv) != nullptr;
   for (int k = 0; k < node.depCount; ++k) {
     const int d = node.deps[static_cast<std::size_t>(k)];
-    if (d > pos) return false;
+    if (d > pos) {
+      if (!TimeSuffix(d).empty()) return true;  // three weeks ago
+      return false;
+    }
     const std::string_view w = sentence_.WordText(d);
     if (w == "this" || w == "last" || w == "next" || w == "every" || w == "each" || w == "that" || w == "all")
       return true;
@@ -517,6 +530,12 @@ void Generator::ClauseVerb(int pos, Clause& c) {
     return;
   }
   c.verb = VerbEquivalent(pos, VerbComplementPattern(state_, *tree_, pos));
+  // "called" as a participle with a name after it names rather than
+  // phones: 称为 (太阳的表面被称为光球层, 称为动脉的管子).
+  const bool onNoun = Node(pos).head != 0 && Node(Node(pos).head).category == cat::kN;
+  if (IsWordText(pos, "call") && (Flags(pos) & wf::EN) != 0 && (c.passive || onNoun) &&
+      FindDepWithRelation(*tree_, pos, robj1) != 0)
+    c.verb = "\xB3\xC6\xCE\xAA";  // 称为
 }
 
 // Whether "must" on pos says what is likely rather than what is needed: on
@@ -525,6 +544,13 @@ bool Generator::MustJudges(int pos) const {
   if (Node(pos).category == cat::kBe) return true;
   for (int d : DepsOf(pos))
     if (Node(d).category == cat::kAux && (IsWordText(d, "be") || IsWordText(d, "have"))) return true;
+  return false;
+}
+
+// Whether "how" asks on the clause at pos ("How can I reach you?").
+bool Generator::AsksHow(int pos) const {
+  for (int d : DepsOf(pos))
+    if (Node(d).category == cat::kWh && IsWordText(d, "how")) return true;
   return false;
 }
 
@@ -703,6 +729,10 @@ std::string Generator::AssembleClause(int pos, Clause& c) {
     if (p.kind == PieceKind::kNegation) {
       if (!negated) out += negation;
       negated = true;
+    } else if ((c.negation || AsksHow(pos)) && p.kind == PieceKind::kModal && p.text == "\xBF\xC9\xD2\xD4") {
+      // "can" is 可以, but "cannot" says what one is unable to do, and "how
+      // can" asks for a way: 能 (不能, 怎么能); 怎么可以 would reproach.
+      out += "\xC4\xDC";  // 能
     } else {
       out += p.text;
     }

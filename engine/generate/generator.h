@@ -84,7 +84,12 @@ class Generator {
   void ClauseVerb(int pos, Clause& c);
   void ExistentialPlace(int pos, Clause& c);
   bool MustJudges(int pos) const;
+  bool AsksHow(int pos) const;
   bool IsTimeAdverb(int pos) const;
+  std::string_view TimeSuffix(int dep) const;
+  bool IsTimeNounWord(int pos) const;
+  bool IsPersonTitle(int pos) const;
+  bool IsProperName(int pos) const;
   void ClauseObjects(int pos, Clause& c);
   void ClauseRest(int pos, Clause& c);
   std::string AssembleClause(int pos, Clause& c);
@@ -119,6 +124,7 @@ class Generator {
   void RepairTree();
   bool PresentIdiom(int pos);
   void CoordinationRepair(int a);
+  void AgoRepair(int pos);
   void PhrasalVerbMerge(int verb);
   void AskingClause(int wh);
 

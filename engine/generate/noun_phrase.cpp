@@ -70,6 +70,35 @@ bool IsRelationalAdjective(std::string_view w) {
 
 }  // namespace
 
+// A title that goes with a name: Mr, Mrs, Ms, Miss, Dr (with or without
+// the full stop).
+bool Generator::IsPersonTitle(int pos) const {
+  if (Node(pos).category != cat::kN || Node(pos).depCount != 0) return false;
+  std::string_view w = state_.textPool.Get(Word(pos).text);
+  if (!w.empty() && w.back() == '.') w.remove_suffix(1);
+  return w == "Mr" || w == "Mrs" || w == "Ms" || w == "Miss" || w == "Dr";
+}
+
+// Whether the noun's first sense is a proper name (or the word is unknown,
+// and so kept as it stands).
+bool Generator::IsProperName(int pos) const {
+  if (!Known(pos)) return true;
+  const Sense* s = FirstSenseOf(pos, cat::kN);
+  const NounFields* n = s ? s->Noun() : nullptr;
+  return n != nullptr && HasNounCode(n->codes, nc::PN);
+}
+
+// Whether the noun at pos names a span of time (class 2: day, week, year).
+bool Generator::IsTimeNounWord(int pos) const {
+  if (!Known(pos)) return false;
+  const Sense* s = FirstSenseOf(pos, cat::kN);
+  const NounFields* n = s ? s->Noun() : nullptr;
+  if (n == nullptr) return false;
+  for (std::uint8_t k : n->classes)
+    if (k == 2) return true;
+  return false;
+}
+
 bool Generator::NounIdiom(int pos, std::string& out) {
   for (const auto& idiom : kNounIdioms) {
     if (!IsWordText(pos, idiom.noun)) continue;
@@ -116,11 +145,19 @@ std::string Generator::GenerateNoun(int pos) {
   if (NounIdiom(pos, idiom)) return idiom;
 
   std::string text = NounPostModifiers(pos);
+  // "three weeks ago": 前 or 后 after the whole time (三周前).
+  std::string_view suffix;
+  for (int d : DepsOf(pos))
+    if (d > pos && IsTimeNounWord(pos) && !TimeSuffix(d).empty()) {
+      suffix = TimeSuffix(d);
+      Account(d);
+    }
 
   // The modifiers before the noun, in order; one determiner or numeral may
   // wait for the classifier.
   int held = 0;
   int unit = 0;
+  std::string title;
   int lastMod = 0;
   std::string lastText;
   std::string pre;
@@ -132,6 +169,12 @@ std::string Generator::GenerateNoun(int pos) {
     const int d = before[k];
     if (held == 0 && HoldsBack(pos, d)) {
       held = d;
+      continue;
+    }
+    // "Mr Reid": Chinese puts the title after the name (里德先生), and the
+    // word after a title is a name even where it is also a common word.
+    if (d + 1 == pos && IsPersonTitle(d)) {
+      title = GenerateNode(d);
       continue;
     }
     // "two thousand books": the unit after the held number joins it.
@@ -167,7 +210,9 @@ std::string Generator::GenerateNoun(int pos) {
 
   const bool plural = (Flags(pos) & wf::PLURAL) != 0 && (Flags(pos) & wf::SINGULAR) == 0;
   const int required = held != 0 || plural ? nc::C : kAnyNounCode;
-  text += ChooseEquivalent(pos, cat::kN, required);
+  text += title.empty() || IsProperName(pos) ? ChooseEquivalent(pos, cat::kN, required)
+                                              : std::string(state_.textPool.Get(Word(pos).text)) + " ";
+  text += title;
   Account(pos);
   if (held != 0 && unit != 0) {
     std::string own = WithLargeUnit(held, unit, GenerateNode(held));
@@ -181,7 +226,7 @@ std::string Generator::GenerateNoun(int pos) {
     if (!own.empty()) return own;
   }
   if (held != 0) text = CombineHeldBack(held, pos, text);
-  return text;
+  return text + std::string(suffix);
 }
 
 // The text of a number (with its own modifiers, 大约1.5) with the large
@@ -226,7 +271,7 @@ std::string Generator::NounPostModifiers(int pos) {
   const std::vector<int> deps = DepsOf(pos);
   for (auto it = deps.rbegin(); it != deps.rend(); ++it) {
     const int d = *it;
-    if (d < pos) continue;
+    if (d < pos || (IsTimeNounWord(pos) && !TimeSuffix(d).empty())) continue;
     std::string t = ModifierText(pos, d);
     text += t;
     if (text != " " && !text.empty() && !EndsWithChar(text, cn::kDe)) text += cn::kDe;

@@ -1,5 +1,6 @@
 // Repairs of the chosen tree before and during generation: the "present"
-// idiom, the coordination repair and the phrasal-verb merge.
+// idiom, the coordination repair, "ago" on its time and the phrasal-verb
+// merge.
 
 #include <string>
 
@@ -32,6 +33,7 @@ void Generator::RepairTree() {
     PresentIdiom(i);
     if (Node(i).category == cat::kWh) Node(i).genCode = Node(i).head;
     if (Node(i).category == cat::kAnd) CoordinationRepair(i);
+    AgoRepair(i);
   }
   for (int i = 1; i <= state_.sentenceLen; ++i)
     if (Node(i).category == cat::kWh) AskingClause(i);
@@ -70,6 +72,20 @@ void Generator::AskingClause(int wh) {
   const std::string_view w = sentence_.WordText(wh);
   const bool thing = w == "what" || w == "who" || w == "which" || w == "whoever" || w == "whatever";
   Attach(*tree_, wh, clause, thing && !HasDepWithRelation(*tree_, clause, rsub) ? rsub : rcmod, sink_);
+}
+
+// "He came three weeks ago": the parse hangs "ago" on the verb and takes
+// the time for its object; "ago" belongs to the time, which tells when
+// (他三周前来了).
+void Generator::AgoRepair(int pos) {
+  if (!IsWordText(pos, "ago") || pos <= 1) return;
+  const int verb = Node(pos).head;
+  const int time = pos - 1;
+  if (verb == 0 || Node(time).category != cat::kN || Node(time).head != verb) return;
+  if (Node(time).depCount >= MAXDNO) return;
+  Detach(*tree_, pos, verb);
+  Attach(*tree_, pos, time, rmod, sink_);
+  Node(time).relation = rmod;
 }
 
 // "at present" and "for the present" mean 目前.
@@ -128,6 +144,11 @@ void Generator::PhrasalVerbMerge(int verb) {
     const int p = Node(verb).deps[static_cast<std::size_t>(k)];
     const Category pc = Node(p).category;
     if (p < verb || (pc != cat::kAdv && pc != cat::kPrep) || !Known(p)) continue;
+    // "put the book on the table": a preposition with an object of its own
+    // after the verb's object is a phrase of place, not a particle.
+    if (const int o = FindDepWithRelation(*tree_, verb, robj1);
+        pc == cat::kPrep && Node(p).depCount != 0 && o != 0 && o < p)
+      continue;
     const std::string text = std::string(sentence_.WordText(verb)) + " " + std::string(sentence_.WordText(p));
     const LexEntry* e = lex->LookupEntry(text);
     if (e == nullptr || (e->FirstFlags() & ef1::kPhrasalVerb) == 0) continue;

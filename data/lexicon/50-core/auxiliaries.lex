@@ -26,7 +26,7 @@ entry should
 
 entry can
   flags single-modal
-  aux "能" flags=modal
+  aux "可以" flags=modal
   n "罐头" codes=C classes=artifact classifier=1
   v "把\o装罐" codes=t1
 

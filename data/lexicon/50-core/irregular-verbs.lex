@@ -388,7 +388,7 @@ entry prove
 
 entry put
   flags base-is-past base-is-participle
-  v "·Å\o" codes=t1,x9
+  v "·Å\o" codes=t1,x9 pos="ÔÚ"
 
 entry quit
   flags base-is-past base-is-participle
