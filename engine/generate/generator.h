@@ -89,6 +89,7 @@ class Generator {
   std::string_view TimeSuffix(int dep) const;
   bool IsTimeNounWord(int pos) const;
   bool IsPersonTitle(int pos) const;
+  bool PartOfWhole(int pos, std::string& out);
   bool IsProperName(int pos) const;
   void ClauseObjects(int pos, Clause& c);
   void ClauseRest(int pos, Clause& c);

@@ -99,6 +99,32 @@ bool Generator::IsTimeNounWord(int pos) const {
   return false;
 }
 
+// "one of the largest countries", "most of the families": a part taken
+// from a whole. Chinese names the whole first for "one" (最大的国家之一)
+// and a pronoun whole (他们中的大多数), and puts the quantity before any
+// other whole (大多数家庭).
+bool Generator::PartOfWhole(int pos, std::string& out) {
+  // ("all of us", "both of them" say 都 on the verb instead: not here.)
+  static constexpr std::string_view kParts[] = {"one", "most", "many", "some", "several"};
+  bool part = false;
+  for (std::string_view w : kParts) part = part || IsWordText(pos, w);
+  if (!part || Node(pos).depCount != 1) return false;
+  const int of = Node(pos).deps[0];
+  if (of < pos || !IsWordText(of, "of") || Node(of).depCount != 1) return false;
+  const int whole = Node(of).deps[0];
+  const Category wc = Node(whole).category;
+  if (wc != cat::kN && wc != cat::kPron) return false;
+  Account(pos);
+  const std::string wholeText = PrepPhrase(of, true);
+  if (IsWordText(pos, "one")) {
+    out = wholeText + "\xD6\xAE\xD2\xBB";  // 之一
+    return true;
+  }
+  const std::string own = ChooseEquivalent(pos, cat::kN, kAnyNounCode);
+  out = wc == cat::kPron ? wholeText + "\xD6\xD0\xB5\xC4" + own : own + wholeText;  // 中的
+  return true;
+}
+
 bool Generator::NounIdiom(int pos, std::string& out) {
   for (const auto& idiom : kNounIdioms) {
     if (!IsWordText(pos, idiom.noun)) continue;
@@ -143,6 +169,7 @@ bool Generator::HoldsBack(int noun, int dep) const {
 std::string Generator::GenerateNoun(int pos) {
   std::string idiom;
   if (NounIdiom(pos, idiom)) return idiom;
+  if (PartOfWhole(pos, idiom)) return idiom;
 
   std::string text = NounPostModifiers(pos);
   // "three weeks ago": 前 or 后 after the whole time (三周前).
@@ -202,8 +229,13 @@ std::string Generator::GenerateNoun(int pos) {
     // 的 after a modifier, except after a determiner, a number, a noun, a
     // possessive, and a one-character adjective (大房子, 新书), which binds
     // to its noun; and never twice.
+    // A capitalised adjective inside the sentence names a people or a
+    // place (Greek, French, British): it tells the kind too (希腊律师).
+    const std::string_view surface = state_.textPool.Get(Word(lastMod).text);
+    const bool named = lastMod > 1 && !surface.empty() && surface[0] >= 'A' && surface[0] <= 'Z';
     const bool oneCharAdj = c == cat::kAdj && Node(lastMod).depCount == 0 &&
-                            (CharCount(lastText) == 1 || (IsRelationalAdjective(sentence_.WordText(lastMod)) && AllChinese(lastText)));
+                            (CharCount(lastText) == 1 ||
+                             ((named || IsRelationalAdjective(sentence_.WordText(lastMod))) && AllChinese(lastText)));
     if (!binds && !oneCharAdj && !EndsWithChar(pre, cn::kDe) && !pre.empty()) pre += cn::kDe;
   }
   text += pre;
