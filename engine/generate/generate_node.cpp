@@ -359,8 +359,18 @@ bool Generator::LoneListComma(int pos) const {
 // "and": 和 between nouns, pronouns and numbers, 并 between verbs, a comma
 // before a clause with a subject of its own (他来了，她走了), 并且 elsewhere.
 std::string Generator::GenerateAnd(int pos) {
-  const std::vector<int> deps = DepsOf(pos);
+  std::vector<int> deps = DepsOf(pos);
   Account(pos);
+  // ", and" closing a list of things ("the cat, the dog, and the bird"): the
+  // comma before "and" says nothing of its own in Chinese (猫、狗和鸟).
+  const int head = Node(pos).head;
+  const bool afterThing = head != 0 && head < pos && Node(pos).relation == rcon &&
+                          (Node(head).category == cat::kN || Node(head).category == cat::kPron);
+  if (afterThing && deps.size() > 1 && deps[0] == pos - 1 && Node(deps[0]).category == cat::kComma &&
+      Node(deps[0]).depCount == 0) {
+    Account(deps[0]);
+    deps.erase(deps.begin());
+  }
   std::string own;
   if (IsWordText(pos, "and") || IsWordText(pos, "&")) {
     const Category first = Node(deps[0]).category;

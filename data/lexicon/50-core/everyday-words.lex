@@ -496,7 +496,7 @@ entry Chinese
   n "中国人" codes=C classes=human classifier=1
 
 entry way
-  n "方法" codes=C classes=act classifier=28
+  n "方式" codes=C classes=act classifier=28
   n "路" codes=C classes=place classifier=5 context="road street lost"
   adv "远远"
   phrase "by the way"
@@ -1212,3 +1212,29 @@ entry thank
 entry later
   adv "以后"
   adj "更晚"
+
+# Imported first senses that miss the everyday meaning: "tiny" is small,
+# not few; "common" is what is often met; a "threat" is 威胁.
+entry tiny
+  adj "微小"
+
+entry common
+  adj "常见"
+
+entry threat
+  n "威胁" codes=C,U classes=state,communication
+
+# An area or a region of the world is a 地区; "nuclear" power and weapons
+# are 核 (核电, 核武器); an experience one lives through is 体验.
+entry area
+  n "地区" codes=C classes=place,cognition,body,state
+
+entry region
+  n "地区" codes=C classes=place,body,quantity
+
+entry nuclear
+  adj "核"
+
+entry experience
+  n "体验" codes=C,U classes=cognition,event
+  v "经历" codes=t1
