@@ -52,7 +52,6 @@ inline constexpr std::string_view kYou = "\xD3\xD0";          // 有
 inline constexpr std::string_view kShi = "\xCA\xC7";          // 是
 inline constexpr std::string_view kBei = "\xB1\xBB";          // 被
 inline constexpr std::string_view kBa = "\xB0\xD1";           // 把
-inline constexpr std::string_view kZhengZai = "\xD5\xFD\xD4\xDA";  // 正在
 inline constexpr std::string_view kZai = "\xD4\xDA";          // 在
 inline constexpr std::string_view kHe = "\xBA\xCD";           // 和
 inline constexpr std::string_view kBingQie = "\xB2\xA2\xC7\xD2";   // 并且

@@ -747,7 +747,8 @@ std::string Generator::AssembleClause(int pos, Clause& c) {
     out += c.rest;
     return out;
   }
-  // 正在 is an adverb of the verb and stands before its place (正在天上闪烁).
+  // The course of an action is marked with 在 before the verb (我在读书),
+  // the everyday form of 正在; it stands before the verb's place.
   if (c.progressive && !c.negation) {
     bool act = false;
     if (c.subject != 0) {
@@ -755,12 +756,12 @@ std::string Generator::AssembleClause(int pos, Clause& c) {
       if (const NounFields* n = s ? s->Noun() : nullptr)
         for (std::uint8_t k : n->classes) act = act || k == 36;
     }
-    // 正在 before a place with 在 merges with it (正在天空里闪烁). "is
+    // Before a place with 在 the mark is 正 (正在天空里闪烁). "is
     // going", "are coming" tell a plan as often as a course (我去学校): a
     // verb of motion takes no mark.
     if (act) out += cn::kShi;
     else if (StartsWith(c.place, cn::kZai)) out += "\xD5\xFD";  // 正
-    else if (!IsMotionVerbText(c.verb)) out += cn::kZhengZai;
+    else if (!IsMotionVerbText(c.verb)) out += cn::kZai;
   }
   // "be" keeps its place after 是 unless it is a place of 在 or the "be"
   // says that something is there (在桌子上有一本书): 最快的方法是乘飞机.
@@ -782,6 +783,7 @@ std::string Generator::AssembleClause(int pos, Clause& c) {
   const bool reachedState = c.statePassive && c.objects.empty() && c.rest.empty() && c.place.empty();
   if (kMarkCompletedActions && (completed || reachedState) && !c.negation && !c.progressive && !c.modal &&
       Node(pos).category == cat::kV && (reachedState || !IsStateVerb(sentence_.WordText(pos))) &&
+      !IsWordText(pos, "say") &&  // what was said follows or went before: 他说，“……”
       (Node(pos).head == 0 || Node(pos).relation == rcon) && !clauseAfter &&
       c.complement.find(std::string(cn::kDe2)) == std::string::npos)
     le = true;

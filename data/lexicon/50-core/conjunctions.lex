@@ -36,14 +36,14 @@ entry once
   phrase "once more"
 
 entry or
-  and "或者"
+  and "或"
 
 entry nor
   and "也不"
 
 entry but
-  conj "但是"
-  and "但是"
+  conj "但"
+  and "但"
   prep "除了\C"
 
 entry yet

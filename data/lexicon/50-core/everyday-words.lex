@@ -747,7 +747,8 @@ entry cheer
   n "欢呼" codes=C,U classes=communication,attribute
 
 entry want
-  v "想要" codes=t1,t3,v3
+  v "想" codes=t3
+  v "想要" codes=t1,v3
   n "需要" codes=U classes=state,object,feeling
 
 entry play
