@@ -286,6 +286,17 @@ void Generator::ClauseModifiers(int pos, Clause& c) {
           }
           break;
         }
+        // "important to us", "kind to her": the one the quality holds for
+        // comes first with 对 (对我们很重要); what a thing is "similar to",
+        // "close to" or "equal to" comes first with 和 (和橙子相似).
+        if (const int pred = FindDepWithRelation(*tree_, pos, rpred);
+            IsWordText(d, "to") && Node(pos).category == cat::kBe && d > pos && pred != 0 &&
+            Node(pred).category == cat::kAdj) {
+          const bool likeness = IsWordText(pred, "similar") || IsWordText(pred, "close") ||
+                                IsWordText(pred, "equal") || IsWordText(pred, "identical");
+          c.place += PrepPhrase(d, false, likeness ? "\xBA\xCD\\C" : "\xB6\xD4\\C");  // 和\C, 对\C
+          break;
+        }
         if (!before && d > pos) {
           c.done.reset(static_cast<std::size_t>(d));  // placed after the verb, once its text is known
           break;
@@ -547,6 +558,23 @@ bool Generator::MustJudges(int pos) const {
   return false;
 }
 
+// Whether the subject at pos stands for all of a group: "everybody",
+// "everyone", "everything", "all", "both", or a noun with "every", "each",
+// "all" or "both".
+bool Generator::TakesInAll(int pos) const {
+  static constexpr std::string_view kAll[] = {"everybody", "everyone", "everything", "all", "both", "every", "each"};
+  auto isAll = [&](int p) {
+    for (std::string_view w : kAll)
+      if (IsWordText(p, w)) return true;
+    return false;
+  };
+  if (isAll(pos)) return true;
+  if (Node(pos).category != cat::kN) return false;
+  for (int d : DepsOf(pos))
+    if (d < pos && isAll(d)) return true;
+  return false;
+}
+
 // Whether "how" asks on the clause at pos ("How can I reach you?").
 bool Generator::AsksHow(int pos) const {
   for (int d : DepsOf(pos))
@@ -724,6 +752,9 @@ std::string Generator::AssembleClause(int pos, Clause& c) {
   if (!front.empty() && !c.frontIsMark && !EndsWithChar(front, cn::kComma) && !c.subjectText.empty())
     front += cn::kComma;
   std::string out = front + c.preSubject + c.subjectText + c.time;
+  // A subject that takes in every one ("everybody", "all the students",
+  // "both") has 都 before the verb (每个人都知道).
+  if (c.subject != 0 && TakesInAll(c.subject) && !c.subjectText.empty()) out += cn::kDou;
   bool negated = false;
   for (const Piece& p : c.preVerb) {
     if (p.kind == PieceKind::kNegation) {

@@ -85,6 +85,7 @@ class Generator {
   void ExistentialPlace(int pos, Clause& c);
   bool MustJudges(int pos) const;
   bool AsksHow(int pos) const;
+  bool TakesInAll(int pos) const;
   bool IsTimeAdverb(int pos) const;
   std::string_view TimeSuffix(int dep) const;
   bool IsTimeNounWord(int pos) const;
