@@ -195,6 +195,16 @@ void Generator::ClauseSubject(int pos, Clause& c) {
       return;
     }
   }
+  // "It's a long story": "it" that a noun after "be" names points at what is
+  // at hand, 这 (这是一个长故事).
+  if (IsWordText(s, "it") && Node(pos).category == cat::kBe && !InQuestion()) {
+    const int obj = FindDepWithRelation(*tree_, pos, robj1);
+    if (obj != 0 && obj > pos && Node(obj).category == cat::kN) {
+      Account(s);
+      c.subjectText = cn::kZhe;
+      return;
+    }
+  }
   c.subjectText = GenerateNode(s);
 }
 
@@ -222,6 +232,13 @@ void Generator::ClauseModifiers(int pos, Clause& c) {
             c.preVerb.insert(c.preVerb.end() - 1, Piece{PieceKind::kNegation, {}});
           else
             c.preVerb.push_back(Piece{PieceKind::kNegation, {}});
+        } else if (IsWordText(d, "too") && d > pos && Node(d).depCount == 0 &&
+                   (d == state_.sentenceLen ||
+                    (Node(d + 1).category != cat::kAdj && Node(d + 1).category != cat::kAdv))) {
+          // "I like it too": "too" on a verb is 也 before it (我也喜欢它);
+          // only on an adjective is it 太 (太大).
+          Account(d);
+          c.preVerb.push_back(Piece{PieceKind::kAdverb, "\xD2\xB2"});  // 也
         } else if (IsTimeAdverb(d) && Node(d).depCount == 0) {
           // "now", "tomorrow": the time stands after the subject, before
           // any modal (我明天会来, 你现在必须走).
