@@ -861,6 +861,8 @@ entry small
 
 entry new
   adj "ÐÂ"
+  phrase "new york"
+  phrase "new zealand"
 
 entry happy
   adj "¸ßÐË"

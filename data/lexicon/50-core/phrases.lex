@@ -704,3 +704,45 @@ entry "a lot"
 entry "very much"
   flags fixed-phrase
   adv "非常"
+
+# Place names of more than one word, which word by word come out wrong
+# (新约克, 联合州). Their first words list them, so that the names are
+# found whatever the case of the words.
+entry unite
+  v "联合" codes=i0
+  v "统一" codes=t1
+
+entry united
+  adj "联合"
+  REF "unite" form=PAST
+  phrase "united states"
+  phrase "united kingdom"
+  phrase "united nations"
+
+entry hong
+  n "行" codes=C
+  phrase "hong kong"
+
+entry "new york"
+  flags fixed-phrase
+  n "纽约" codes=PN classes=place
+
+entry "new zealand"
+  flags fixed-phrase
+  n "新西兰" codes=PN classes=place
+
+entry "hong kong"
+  flags fixed-phrase
+  n "香港" codes=PN classes=place
+
+entry "united states"
+  flags fixed-phrase
+  n "美国" codes=PN classes=place
+
+entry "united kingdom"
+  flags fixed-phrase
+  n "英国" codes=PN classes=place
+
+entry "united nations"
+  flags fixed-phrase
+  n "联合国" codes=PN classes=group
