@@ -222,6 +222,7 @@ std::string Generator::GenerateNoun(int pos) {
     const bool nextIsAdj = k + 1 < before.size() && Node(before[k + 1]).category == cat::kAdj;
     if (Node(d).category == cat::kAdj && nextIsAdj && CharCount(t) > 1 && !EndsWithChar(pre, cn::kDe)) pre += cn::kDe;
   }
+  bool rowClassifier = false;
   if (lastMod != 0) {
     const Category c = Node(lastMod).category;
     const bool binds = c == cat::kDet || c == cat::kNum || c == cat::kN || c == cat::kBoth || c == cat::kPoss ||
@@ -236,14 +237,23 @@ std::string Generator::GenerateNoun(int pos) {
     const bool oneCharAdj = c == cat::kAdj && Node(lastMod).depCount == 0 &&
                             (CharCount(lastText) == 1 ||
                              ((named || IsRelationalAdjective(sentence_.WordText(lastMod))) && AllChinese(lastText)));
-    if (!binds && !oneCharAdj && !EndsWithChar(pre, cn::kDe) && !pre.empty()) pre += cn::kDe;
+    // "next", "last" (下一, 上一) count along a row and take the noun's
+    // classifier (下一本书); before a time word they are 下 and 上 alone
+    // (下周一).
+    const bool row = c == cat::kAdj && (lastText == "\xCF\xC2\xD2\xBB" || lastText == "\xC9\xCF\xD2\xBB");
+    if (row && IsTimeNounWord(pos) && EndsWithChar(pre, "\xD2\xBB")) pre.resize(pre.size() - 2);
+    else if (row && EndsWithChar(pre, "\xD2\xBB")) rowClassifier = true;  // 下一个, 下一本
+    if (!binds && !oneCharAdj && !row && !EndsWithChar(pre, cn::kDe) && !pre.empty()) pre += cn::kDe;
   }
   text += pre;
+  const std::size_t preEnd = text.size();
 
   const bool plural = (Flags(pos) & wf::PLURAL) != 0 && (Flags(pos) & wf::SINGULAR) == 0;
   const int required = held != 0 || plural ? nc::C : kAnyNounCode;
   text += title.empty() || IsProperName(pos) ? ChooseEquivalent(pos, cat::kN, required)
                                               : std::string(state_.textPool.Get(Word(pos).text)) + " ";
+  // The noun's classifier is known once its sense is chosen.
+  if (rowClassifier) text.insert(preEnd, ClassifierText(pos));
   text += title;
   Account(pos);
   if (held != 0 && unit != 0) {
