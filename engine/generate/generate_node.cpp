@@ -245,6 +245,12 @@ std::string Generator::GenerateWithDeps(int pos) {
       return PrepPhrase(pos, false);
     case cat::kTo:
       return GenerateDepsThen(pos, {}).insert(0, ChooseEquivalent(pos, c, 0));
+    case cat::kThat:
+      // "That's my opinion": a "that" opening the sentence with the clause
+      // hung on it is the clause's subject, 那 (那是我的意见).
+      if (pos == 1 && Node(pos).head == 0 && !HasDepWithRelation(*tree_, Node(pos).deps[0], rsub))
+        return GenerateDepsThen(pos, {}).insert(0, "\xC4\xC7");  // 那
+      return GenerateDepsThen(pos, ChooseEquivalent(pos, c, 0));
     case cat::kWh:
       return GenerateWh(pos);
     case cat::kAnd:

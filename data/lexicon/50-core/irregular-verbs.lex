@@ -617,6 +617,7 @@ entry swing
 
 entry take
   v "ÄÃ" codes=t1
+  phrase "take place"
   v "»¨·Ñ" codes=d1 constraints=1
   v "´ø" codes=t1 constraints=1
   v "³Ë×ø" codes=t1 constraints=1

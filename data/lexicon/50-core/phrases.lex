@@ -746,3 +746,12 @@ entry "united kingdom"
 entry "united nations"
   flags fixed-phrase
   n "联合国" codes=PN classes=group
+
+entry "at the time"
+  flags fixed-phrase
+  adv "当时"
+
+# "take place": an event happens (发生), "took place" in any form.
+entry "take place"
+  flags fixed-phrase keep-start-form
+  v "发生" codes=i0

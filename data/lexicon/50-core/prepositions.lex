@@ -77,6 +77,7 @@ entry on
 entry at
   prep "дк\C" flags=before-verb
   phrase "at least"
+  phrase "at the time"
   phrase "at last"
   phrase "at first"
   phrase "at once"
