@@ -295,6 +295,17 @@ std::string Generator::WithLargeUnit(int number, int unit, std::string own) {
 // The held-back determiner or numeral with the noun's classifier before the
 // noun phrase; its text may carry a slot for the phrase.
 std::string Generator::CombineHeldBack(int held, int noun, const std::string& phrase) {
+  // "both golf and rugby": "both" before a pair counts nothing of its own;
+  // the clause says 都 (高尔夫球和橄榄球都…).
+  if (IsWordText(held, "both")) {
+    const int partner = Node(noun).partner;
+    bool pair = partner > noun && Node(partner).category == cat::kAnd;
+    for (int d : DepsOf(noun)) pair = pair || (d > noun && Node(d).category == cat::kAnd);
+    if (pair) {
+      Account(held);
+      return phrase;
+    }
+  }
   std::string own = GenerateNode(held);
   const bool number = Node(held).category == cat::kNum;
   if (number && !IsNumberText(own)) return InsertComplement(own, phrase);
