@@ -781,6 +781,9 @@ std::string Generator::AssembleClause(int pos, Clause& c) {
       // "can" is 可以, but "cannot" says what one is unable to do, and "how
       // can" asks for a way: 能 (不能, 怎么能); 怎么可以 would reproach.
       out += "\xC4\xDC";  // 能
+    } else if (c.negation && p.kind == PieceKind::kModal && p.text == "\xBF\xC9\xC4\xDC\xBB\xE1") {
+      // "may" is 可能会; "may not" says 不可能, without 会.
+      out += "\xBF\xC9\xC4\xDC";  // 可能
     } else {
       out += p.text;
     }

@@ -36,11 +36,11 @@ entry could
 
 entry may
   flags single-modal
-  aux "可能" flags=modal
+  aux "可能会" flags=modal
 
 entry might
   flags single-modal
-  aux "可能" flags=modal
+  aux "可能会" flags=modal
   n "力量" codes=U classes=attribute
 
 entry must

@@ -8,7 +8,7 @@ entry because
   phrase "because of"
 
 entry although
-  conj "À‰»ª" flags=clause-front
+  conj "æ°π‹" flags=clause-front
 
 entry though
   conj "À‰»ª" flags=clause-front

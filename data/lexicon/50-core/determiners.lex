@@ -152,7 +152,7 @@ entry own
   v "拥有" codes=t1
 
 entry such
-  det "这样的"
+  det "这种"
   adj "这样的"
   phrase "such as"
 

@@ -160,7 +160,7 @@ entry company
   n "公司" codes=C classes=group classifier=9
 
 entry hotel
-  n "旅馆" codes=C classes=building classifier=9
+  n "酒店" codes=C classes=building classifier=9
 
 entry bank
   n "银行" codes=C classes=building classifier=9 context="money account loan"
@@ -708,7 +708,8 @@ entry arrive
   v "到达" codes=i0
 
 entry believe
-  v "相信" codes=t1,t5
+  v "认为" codes=t5
+  v "相信" codes=t1
 
 entry agree
   v "同意" codes=i0,t5,t3
@@ -1241,3 +1242,9 @@ entry nuclear
 entry experience
   n "体验" codes=C,U classes=cognition,event
   v "经历" codes=t1
+
+entry airline
+  n "航空公司" codes=C classes=artifact,group classifier=9
+
+entry currently
+  adv "目前"
