@@ -1248,3 +1248,44 @@ entry airline
 
 entry currently
   adv "目前"
+
+# News words: a "state" in speech is 表示 (the noun stays 州 or 状态), a
+# report is 报道, an attack 袭击, a storm 风暴, a flight 航班; the parts of
+# a land are 北部, 南部, 东部, 西部; a lens is 镜头.
+entry state
+  n "州" codes=C classes=place domain=9 classifier=1 context="government federal capital country"
+  n "状态" codes=C classes=state classifier=28 context="condition mind"
+  v "表示" codes=t1,t5,x9
+
+entry report
+  v "报道" codes=i0,t1,t5
+  n "报道" codes=C,U classes=communication,event classifier=30
+
+entry attack
+  v "攻击" codes=i0,t1
+  n "袭击" codes=C,U classes=act,communication
+
+entry storm
+  n "风暴" codes=C,U classes=phenomenon,weather,state,act
+  v "猛攻" codes=t1
+
+entry flight
+  n "航班" codes=C classes=group,act,artifact
+
+entry northern
+  adj "北部"
+
+entry southern
+  adj "南部"
+
+entry eastern
+  adj "东部"
+
+entry western
+  adj "西部"
+
+entry lens
+  n "镜头" codes=C classes=artifact
+
+entry lenses
+  REF lens form=PLURAL
