@@ -37,7 +37,7 @@ entry of
 
 entry in
   prep "在\C里" flags=before-verb
-  adv "在家" flags=predicative
+  adv "在" flags=predicative
   phrase "in fact"
   phrase "in time"
   phrase "in addition"
