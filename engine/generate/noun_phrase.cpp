@@ -248,7 +248,9 @@ std::string Generator::GenerateNoun(int pos) {
   text += pre;
   const std::size_t preEnd = text.size();
 
-  const bool plural = (Flags(pos) & wf::PLURAL) != 0 && (Flags(pos) & wf::SINGULAR) == 0;
+  // A plural asks for a countable sense: an irregular plural (PLURAL) or a
+  // noun with the -s ending (S).
+  const bool plural = ((Flags(pos) & wf::PLURAL) != 0 && (Flags(pos) & wf::SINGULAR) == 0) || (Flags(pos) & wf::S) != 0;
   const int required = held != 0 || plural ? nc::C : kAnyNounCode;
   text += title.empty() || IsProperName(pos) ? ChooseEquivalent(pos, cat::kN, required)
                                               : std::string(state_.textPool.Get(Word(pos).text)) + " ";

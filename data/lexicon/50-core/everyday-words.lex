@@ -1289,3 +1289,46 @@ entry lens
 
 entry lenses
   REF lens form=PLURAL
+
+# The name of a people as a noun is first its language, which one speaks,
+# studies and learns (我学法语); the people themselves come second.
+
+entry French
+  n "法语" codes=U classes=language
+  n "法国人" codes=C classes=human classifier=1
+  adj "法国"
+
+entry Spanish
+  n "西班牙语" codes=U classes=language
+  n "西班牙人" codes=C classes=human classifier=1
+  adj "西班牙"
+
+entry German
+  n "德语" codes=U classes=language
+  n "德国人" codes=C classes=human classifier=1
+  adj "德国"
+
+entry Japanese
+  n "日语" codes=U classes=language
+  n "日本人" codes=C classes=human classifier=1
+  adj "日本"
+
+entry Italian
+  n "意大利语" codes=U classes=language
+  n "意大利人" codes=C classes=human classifier=1
+  adj "意大利"
+
+entry Russian
+  n "俄语" codes=U classes=language
+  n "俄罗斯人" codes=C classes=human classifier=1
+  adj "俄罗斯"
+
+entry Korean
+  n "韩语" codes=U classes=language
+  n "韩国人" codes=C classes=human classifier=1
+  adj "韩国"
+
+entry Portuguese
+  n "葡萄牙语" codes=U classes=language
+  n "葡萄牙人" codes=C classes=human classifier=1
+  adj "葡萄牙"
