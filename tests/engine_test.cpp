@@ -46,8 +46,10 @@ TEST_F(Entry, TrailingBlanksButNotTabs) {
 }
 
 TEST_F(Entry, ClosingQuoteIsLookedPastOnlyAtTheEnd) {
-  // Full stop inside the quotes: both go, the opening quote stays.
-  EXPECT_EQ(Translate("He said \"go.\""), "He said \"go " + kStop + "\"");
+  // Full stop inside the quotes: both go, the opening quote stays; the
+  // Chinese quotation marks pair up around the quotation.
+  const std::string open = "\xA1\xB0", close = "\xA1\xB1";  // “ ”
+  EXPECT_EQ(Translate("He said \"go.\""), "He said " + open + "go " + kStop + close);
   EXPECT_TRUE(engine.State().quoteClosed);
   EXPECT_EQ(engine.State().endPunct, '.');
   // Full stop after the quote: both quotes stay.
@@ -56,7 +58,7 @@ TEST_F(Entry, ClosingQuoteIsLookedPastOnlyAtTheEnd) {
   EXPECT_EQ(engine.State().endPunct, '.');
   EXPECT_EQ(engine.State().sentenceLen, 5);  // He said " go "
   // Blanks before a closing quote go with it.
-  EXPECT_EQ(Translate("\"Yes .  \"  "), "\"Yes " + kStop + "\"");
+  EXPECT_EQ(Translate("\"Yes .  \"  "), open + "Yes " + kStop + close);
 }
 
 TEST_F(Entry, SentencesWithoutWords) {

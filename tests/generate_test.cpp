@@ -72,13 +72,16 @@ struct Generation : ::testing::Test {
 };
 
 TEST_F(Generation, SentenceMarks) {
-  // A yes-no question: 吗 before the full-width question mark.
-  EXPECT_EQ(Translate("Did he see the cat?"), kHe + kSee + kCat + kMa + kQuery);
+  // A yes-no question: 吗 before the full-width question mark; a finished
+  // action asks with 了吗 after its object.
+  EXPECT_EQ(Translate("Did he see the cat?"), kHe + kSee + kCat + kLe + kMa + kQuery);
+  EXPECT_EQ(Translate("Does he see the cat?"), kHe + kSee + kCat + kMa + kQuery);
   // A wh-question needs no 吗.
   EXPECT_EQ(Translate("Who saw the cat?").find(kMa), std::string::npos);
   // A run of dots, and a closing quote.
   EXPECT_EQ(Translate("I saw the cat..."), kI + kSee + kLe + kCat + "......");
-  EXPECT_EQ(Translate("I saw the cat.\""), kI + kSee + kLe + kCat + kStop + "\"");
+  // The closing quote of a quotation begun in an earlier sentence: ”.
+  EXPECT_EQ(Translate("I saw the cat.\""), kI + kSee + kLe + kCat + kStop + "\xA1\xB1");
   // A noun alone asks nothing yes or no.
   EXPECT_EQ(Translate("Cat?"), kCat + kQuery);
 }
@@ -94,12 +97,45 @@ TEST_F(Generation, NegationIsBuOrMei) {
   EXPECT_EQ(Translate("I have no book."), kI + kMei + "\xD3\xD0" + kBook + kStop);
 }
 
+TEST_F(Generation, QuestionWordsStandWhereTheAnswerWould) {
+  const std::string bank = "\xD2\xF8\xD0\xD0", you = "\xC4\xE3", zai = "\xD4\xDA", nali = "\xC4\xC4\xC0\xEF";
+  // "where" on "be" stands for 是: 银行在哪里.
+  EXPECT_EQ(Translate("Where is the bank?"), bank + zai + nali + kQuery);
+  // "how" alone on "be" asks how something is; with an adjective, how much
+  // of it (有多重).
+  EXPECT_EQ(Translate("How are you?"), you + "\xD4\xF5\xC3\xB4\xD1\xF9" + kQuery);  // 你怎么样
+  EXPECT_EQ(Translate("How heavy is the book?"), kBook + "\xD3\xD0\xB6\xE0\xD6\xD8" + kQuery);  // 书有多重
+  // "what" before the verb is its object and follows it; "where" on a verb
+  // is 在哪里 before it.
+  EXPECT_EQ(Translate("What did you see?"), you + kSee + kLe + "\xCA\xB2\xC3\xB4" + kQuery);  // 你看见了什么
+  EXPECT_EQ(Translate("Where did you see the cat?").find(you + zai + nali + kSee), 0u);
+}
+
+TEST_F(Generation, ClausesThatAskAndClausesThatName) {
+  const std::string know = "\xD6\xAA\xB5\xC0", say = "\xCB\xB5", zai = "\xD4\xDA", nali = "\xC4\xC4\xC0\xEF";
+  // An asking clause keeps the question word where the answer would stand.
+  EXPECT_EQ(Translate("I know where he is."), kI + know + kHe + zai + nali + kStop);
+  EXPECT_EQ(Translate("I know what he said."), kI + know + kHe + say + "\xCA\xB2\xC3\xB4" + kStop);
+  // "what" after a verb that asks nothing names a thing: 他说的.
+  EXPECT_EQ(Translate("I believed what he said."), kI + "\xCF\xE0\xD0\xC5" + kHe + say + kDe + kStop);
+}
+
+TEST_F(Generation, NothingAsObjectNegatesTheVerb) {
+  // 我什么都没说: "what" and 都 before the negated verb.
+  EXPECT_EQ(Translate("I said nothing."), kI + "\xCA\xB2\xC3\xB4\xB6\xBC" + kMei + "\xCB\xB5" + kStop);
+}
+
 TEST_F(Generation, PassiveWithAndWithoutAgent) {
   const std::string eat = "\xB3\xD4";  // 吃
   const std::string bei = "\xB1\xBB";  // 被
   EXPECT_EQ(Translate("The cat was eaten."), kCat + bei + eat + kStop);
   // The "by" phrase carries 被 itself: no second one before the verb.
   EXPECT_EQ(Translate("The cat was eaten by the dog."), kCat + bei + kDog + eat + kStop);
+  // The present of "be" with a participle tells a state, without 被: the
+  // book is closed (书关了), where the past tells that someone closed it.
+  const std::string close = "\xB9\xD8";  // 关
+  EXPECT_EQ(Translate("The book is closed."), kBook + close + kLe + kStop);
+  EXPECT_EQ(Translate("The book was closed."), kBook + bei + close + kStop);
 }
 
 // The words of a two-word phrase, the first a modifier of category c of
@@ -135,13 +171,17 @@ TEST_F(Generation, ModifiersAndDe) {
   // A one-character adjective binds to its noun; a longer one takes 的.
   EXPECT_EQ(Translate("I see the red book."), kI + kSee + red + kBook + kStop);
   EXPECT_EQ(Translate("I see the beautiful cat."), kI + kSee + beautiful + kDe + kCat + kStop);
+  // An adjective that tells the kind of thing ("local", "national") binds
+  // to its noun as a noun would (当地房间).
+  EXPECT_EQ(Translate("I see the local room."), kI + kSee + "\xB5\xB1\xB5\xD8\xB7\xBF\xBC\xE4" + kStop);
   // Two adjectives in a row are parted by 的 after the longer first one.
   EXPECT_EQ(Translate("I see the beautiful red book."), kI + kSee + beautiful + kDe + red + kBook + kStop);
   (void)big;
   // A modifier after the noun comes before it with 的; a place frame on a
-  // noun loses its 在.
-  EXPECT_EQ(Translate("I see the book on the table."),
-            kI + kSee + "\xD7\xC0\xD7\xD3\xC9\xCF" + kDe + kBook + kStop);  // 桌子上的书
+  // noun loses its 在. (After a verb's object the same phrase goes with the
+  // verb: 我在桌子上看见书.)
+  EXPECT_EQ(Translate("The book on the table is red.").substr(0, 10),
+            "\xD7\xC0\xD7\xD3\xC9\xCF" + kDe + kBook);  // 桌子上的书
 }
 
 TEST_F(Generation, TwoPostModifiersEachTakeDeLaterFirst) {
@@ -190,9 +230,16 @@ TEST_F(Generation, UnknownWordKeepsItsEnglishWithABlank) {
 }
 
 TEST_F(Generation, AndBetweenNounsAndBetweenClauses) {
-  const std::string he = "\xBA\xCD", bingqie = "\xB2\xA2\xC7\xD2";
+  const std::string he = "\xBA\xCD", bing = "\xB2\xA2", dun = "\xA1\xA2", comma = "\xA3\xAC";
   EXPECT_NE(Translate("I see the cat and the dog.").find(kCat + he + kDog), std::string::npos);
-  EXPECT_NE(Translate("I see the cat and he sees the dog.").find(bingqie), std::string::npos);
+  // A clause with a subject of its own follows after a comma (我看见猫，他看见狗).
+  EXPECT_NE(Translate("I see the cat and he sees the dog.").find(kCat + comma + kHe), std::string::npos);
+  // Two verbs of one subject: 并.
+  const std::string verbs = Translate("He sees the cat and sees the dog.");
+  EXPECT_NE(verbs.find(bing), std::string::npos) << verbs;
+  // A list of things: 、 between them, 和 before the last.
+  const std::string list = Translate("I see the cat, the dog and the cat.");
+  EXPECT_NE(list.find(kCat + dun + kDog + he + kCat), std::string::npos) << list;
 }
 
 TEST_F(Generation, TopicAndContextChooseTheSense) {

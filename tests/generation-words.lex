@@ -133,6 +133,9 @@ entry not
   adv "不" flags=mid-position|not-before-adj
 entry very
   adv "非常"
+entry ","
+  "," "，"
+
 entry and
   and "和"
 entry of
@@ -207,3 +210,31 @@ entry run
   v "跑" codes=i0
 entry running
   REF run form=ING
+entry where
+  wh "哪里"
+entry how
+  wh "怎么"
+entry are
+  REF be form=PLURAL
+entry you
+  pron "你" flags=subject|object
+entry heavy
+  adj "重"
+entry know
+  v "知道" codes=t1,t5,t6
+entry say
+  v "说" codes=t1,t5
+entry said
+  REF say form=PAST
+entry nothing
+  n "没有什么" codes=U classes=thing
+entry close
+  v "关" codes=t1,i0
+entry closed
+  REF close form=PAST
+entry believe
+  v "相信" codes=t1,t5
+entry believed
+  REF believe form=PAST
+entry local
+  adj "当地"

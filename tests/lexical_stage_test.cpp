@@ -146,6 +146,16 @@ TEST_F(Stage, FixedPhraseBecomesOneWord) {
   EXPECT_EQ(Len(), 2);
 }
 
+TEST_F(Stage, PhraseWordsMatchTheSurfaceInAnyCase) {
+  // "According" is no headword of the lexicon; its own form, in any case,
+  // still matches the phrase's word.
+  Translate("According to the cat");
+  ASSERT_EQ(Len(), 3);
+  EXPECT_EQ(Lex(1), "according to");
+  Translate("the cat according to the table");
+  EXPECT_EQ(Lex(3), "according to");
+}
+
 TEST_F(Stage, FixedPhraseMayKeepTheFormOfItsFirstWord) {
   Translate("I went home");
   ASSERT_EQ(Len(), 2);

@@ -179,7 +179,7 @@ inline void FillFixtureLexicon(Lexicon& lex) {
   lex.Insert(Entry("at", {MakeSense(cat::kPrep, kIn)}));
   lex.Insert(Entry("as", {MakeSense(cat::kAs, "\xD7\xF7\xCE\xAA")}));  // 作为
   lex.Insert(Entry("after", {MakeSense(cat::kPrep, "\xD6\xAE\xBA\xF3")}));  // 之后
-  lex.Insert(Entry("to", {MakeSense(cat::kTo, "")}));
+  lex.Insert(Entry("to", {MakeSense(cat::kTo, "")}, 0, 0, {{8, "according to"}}));
   lex.Insert(Entry("and", {MakeSense(cat::kConj, kAnd)}));
   lex.Insert(Entry("or", {MakeSense(cat::kConj, kOr)}));
   lex.Insert(Entry("is", {MakeSense(cat::kBe, kIs)}));
@@ -213,6 +213,7 @@ inline void FillFixtureLexicon(Lexicon& lex) {
 
   // Phrase entries.
   lex.Insert(Entry("in front of", {MakeSense(cat::kPrep, kInFront)}, kFixed));
+  lex.Insert(Entry("according to", {MakeSense(cat::kPrep, kInFront)}, kFixed));
   lex.Insert(Entry("make * happy", {Verb(kMakeHappy)}, kFixed));
   lex.Insert(Entry("look after", {Verb(kLookAfter)}));
   lex.Insert(Entry("at all .", {MakeSense(cat::kAdv, kAtAll)}, kFixed));

@@ -98,10 +98,11 @@ TEST_F(PageFilterTest, InputValueAndImageAltAreTranslated) {
   EXPECT_EQ(Body("<input type=submit value=\"Go\" name=q>"), "<input type=submit value=\"Go  \" name=q>");
   EXPECT_EQ(Body("<img src=a.gif alt=\"\">"), "<img src=a.gif alt=\"\">");
   EXPECT_EQ(Body("<img src=a.gif alt='Home.'>"), "<img src=a.gif alt=\"Home " + kStop + "\">");
-  // A translation with blanks and quotes would end the tag early written
-  // bare: it is quoted, its own quotes escaped.
-  EXPECT_EQ(Body("<img alt='\"Hi\"'>"), "<img alt=\"&quot;Hi  &quot;\">");
-  EXPECT_EQ(Body("<img alt='say \"hi\" now'>"), "<img alt=\"say &quot;hi &quot;now  \">");
+  // A translation with blanks would end the tag early written bare: it is
+  // quoted (the engine writes quotation marks as Chinese ones, which need
+  // no escaping).
+  EXPECT_EQ(Body("<img alt='\"Hi\"'>"), "<img alt=\"\xA1\xB0Hi  \xA1\xB1\">");
+  EXPECT_EQ(Body("<img alt='say \"hi\" now'>"), "<img alt=\"say \xA1\xB0hi \xA1\xB1now  \">");
   EXPECT_EQ(Body("<img alt=it's>"), "<img alt=\"it's  \">");
   // Translated even where text is not.
   EXPECT_EQ(Body("<style><input value=Go></style>"), "<style><input value=\"Go  \"></style>");

@@ -270,10 +270,21 @@ PhraseMatch LexicalStage::MatchPhrase(std::string_view phraseText, int rawIndex,
   }
   if (k < 0) return m;
 
+  // A phrase word matches the word's lexical text ("gave up" for "give
+  // up") or its own form in any case: "According to" has "according" read
+  // as "accord" with -ing.
   auto matches = [this](std::string_view pw, const WordRecord& w) {
     if (pw == "*") return true;
     if (pw[0] == '`') return pw.substr(1) == Text(w.text);
-    return pw == LexicalText(w);
+    if (pw == LexicalText(w)) return true;
+    const std::string_view surface = Text(w.text);
+    if (surface.size() != pw.size()) return false;
+    for (std::size_t i = 0; i < pw.size(); ++i) {
+      char c = surface[i];
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+      if (c != pw[i]) return false;
+    }
+    return true;
   };
   auto isComma = [this](const WordRecord& w) { return Text(w.text) == "," || LexicalText(w) == ","; };
   // The "." and "~" phrase words take no word of the sentence; they only

@@ -89,4 +89,41 @@ void TidyBlanks(std::string& s) {
   s.swap(out);
 }
 
+// Chinese writes its quotation marks in pairs of full-width marks. A mark
+// opens where no quotation is open and it stands first or after a pause
+// (，：。 or a blank) and does not end the sentence; any other closes, so that a quotation begun in an
+// earlier sentence is still closed with ”.
+void ChineseQuotes(std::string& s) {
+  std::string out;
+  out.reserve(s.size() + 8);
+  bool open = false;
+  for (std::size_t i = 0; i < s.size();) {
+    const unsigned char c = static_cast<unsigned char>(s[i]);
+    if (IsGbkLead(c) && i + 1 < s.size()) {
+      out.append(s, i, 2);
+      i += 2;
+      continue;
+    }
+    if (c != '"') {
+      out.push_back(static_cast<char>(c));
+      ++i;
+      continue;
+    }
+    const std::size_t last = LastCharStart(out);
+    const std::string_view before = last == std::string::npos ? std::string_view() : std::string_view(out).substr(last);
+    const bool pause = before.empty() || before == " " || before == cn::kComma || before == cn::kColon ||
+                       before == cn::kStop || before == cn::kOpenParen;
+    // The mark after the sentence's closing mark closes its quotation.
+    if (!open && pause && i + 1 < s.size()) {
+      out += cn::kOpenQuote;
+      open = true;
+    } else {
+      out += cn::kCloseQuote;
+      open = false;
+    }
+    ++i;
+  }
+  s.swap(out);
+}
+
 }  // namespace wb

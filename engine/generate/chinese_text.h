@@ -38,6 +38,9 @@ void CutAtCharacter(std::string& s, std::size_t max);
 // Chinese character (20个人).
 void TidyBlanks(std::string& s);
 
+// The ASCII quotation marks of the finished sentence as Chinese ones (“…”).
+void ChineseQuotes(std::string& s);
+
 // GBK literals the generator writes.
 namespace cn {
 inline constexpr std::string_view kDe = "\xB5\xC4";           // 的
@@ -49,10 +52,10 @@ inline constexpr std::string_view kYou = "\xD3\xD0";          // 有
 inline constexpr std::string_view kShi = "\xCA\xC7";          // 是
 inline constexpr std::string_view kBei = "\xB1\xBB";          // 被
 inline constexpr std::string_view kBa = "\xB0\xD1";           // 把
-inline constexpr std::string_view kZhengZai = "\xD5\xFD\xD4\xDA";  // 正在
 inline constexpr std::string_view kZai = "\xD4\xDA";          // 在
 inline constexpr std::string_view kHe = "\xBA\xCD";           // 和
 inline constexpr std::string_view kBingQie = "\xB2\xA2\xC7\xD2";   // 并且
+inline constexpr std::string_view kBing = "\xB2\xA2";       // 并
 inline constexpr std::string_view kGe = "\xB8\xF6";           // 个
 inline constexpr std::string_view kSui = "\xCB\xEA";          // 岁
 inline constexpr std::string_view kCi = "\xB4\xCE";           // 次
@@ -69,7 +72,15 @@ inline constexpr std::string_view kDanYuan = "\xB5\xAB\xD4\xB8";   // 但愿
 inline constexpr std::string_view kJiaRu = "\xBC\xD9\xC8\xE7";     // 假如
 inline constexpr std::string_view kMuQian = "\xC4\xBF\xC7\xB0";    // 目前
 inline constexpr std::string_view kTongGuo = "\xCD\xA8\xB9\xFD";   // 通过
+inline constexpr std::string_view kNa = "\xC4\xC4";           // 哪
+inline constexpr std::string_view kShui = "\xCB\xAD";         // 谁
+inline constexpr std::string_view kShenMe = "\xCA\xB2\xC3\xB4";  // 什么
+inline constexpr std::string_view kDou = "\xB6\xBC";          // 都
+inline constexpr std::string_view kZhe = "\xD5\xE2";          // 这
+inline constexpr std::string_view kDuo = "\xB6\xE0";          // 多
+inline constexpr std::string_view kZenMeYang = "\xD4\xF5\xC3\xB4\xD1\xF9";  // 怎么样
 inline constexpr std::string_view kComma = "\xA3\xAC";        // ，
+inline constexpr std::string_view kEnumComma = "\xA1\xA2";    // 、
 inline constexpr std::string_view kStop = "\xA1\xA3";         // 。
 inline constexpr std::string_view kQuestion = "\xA3\xBF";     // ？
 inline constexpr std::string_view kBang = "\xA3\xA1";         // ！

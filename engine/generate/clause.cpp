@@ -48,6 +48,13 @@ bool IsStateVerb(std::string_view w) {
   return false;
 }
 
+// A verb whose Chinese is a verb of motion (去, 来, 回, 到) takes a place as
+// its object without 在 or 到: 去学校, 去哪里.
+bool IsMotionVerbText(std::string_view verb) {
+  return EndsWithChar(verb, "\xC8\xA5") || EndsWithChar(verb, "\xC0\xB4") ||  // 去 来
+         EndsWithChar(verb, "\xBB\xD8") || EndsWithChar(verb, "\xB5\xBD");    // 回 到
+}
+
 // Adjectives that are no matter of degree: as predicates they take no 很.
 bool IsAbsoluteAdjective(std::string_view w) {
   static constexpr std::string_view kAbsolute[] = {
@@ -89,6 +96,7 @@ struct Generator::Clause {
   std::string rest;
   bool negation = false;
   bool passive = false;
+  bool statePassive = false;  // a present "be" with a participle: a state
   bool progressive = false;
   bool perfect = false;
   bool past = false;
@@ -104,6 +112,8 @@ struct Generator::Clause {
   bool placeIsZai = false;   // a phrase of place with 在 stands before the verb
   bool baFront = false;      // a rendering of the verb fronts its object with 把
   std::string fronted;     // the object fronted with 把
+  std::string wherePlace;  // "where" on a verb: 在哪里 before it, or its object
+  bool freeRelative = false;  // "what I said": the clause names a thing, 我说的
 };
 
 std::string Generator::GenerateClause(int pos) {
@@ -115,6 +125,12 @@ std::string Generator::GenerateClause(int pos) {
   ClauseSubject(pos, c);
   ClauseModifiers(pos, c);
   ClauseVerb(pos, c);
+  if (!c.wherePlace.empty()) {
+    // "Where are you going?": a verb of motion takes the place as its
+    // object (去哪里); any other verb has it before itself (在哪里买).
+    if (IsMotionVerbText(c.verb)) c.objects = c.wherePlace + c.objects;
+    else c.place = std::string(cn::kZai) + c.wherePlace + c.place;
+  }
   ClauseObjects(pos, c);
   ClauseRest(pos, c);
   return AssembleClause(pos, c);
@@ -179,6 +195,16 @@ void Generator::ClauseSubject(int pos, Clause& c) {
       return;
     }
   }
+  // "It's a long story": "it" that a noun after "be" names points at what is
+  // at hand, 这 (这是一个长故事).
+  if (IsWordText(s, "it") && Node(pos).category == cat::kBe && !InQuestion()) {
+    const int obj = FindDepWithRelation(*tree_, pos, robj1);
+    if (obj != 0 && obj > pos && Node(obj).category == cat::kN) {
+      Account(s);
+      c.subjectText = cn::kZhe;
+      return;
+    }
+  }
   c.subjectText = GenerateNode(s);
 }
 
@@ -206,6 +232,17 @@ void Generator::ClauseModifiers(int pos, Clause& c) {
             c.preVerb.insert(c.preVerb.end() - 1, Piece{PieceKind::kNegation, {}});
           else
             c.preVerb.push_back(Piece{PieceKind::kNegation, {}});
+        } else if (IsWordText(d, "too") && d > pos && Node(d).depCount == 0 &&
+                   (d == state_.sentenceLen ||
+                    (Node(d + 1).category != cat::kAdj && Node(d + 1).category != cat::kAdv))) {
+          // "I like it too": "too" on a verb is 也 before it (我也喜欢它);
+          // only on an adjective is it 太 (太大).
+          Account(d);
+          c.preVerb.push_back(Piece{PieceKind::kAdverb, "\xD2\xB2"});  // 也
+        } else if (IsTimeAdverb(d) && Node(d).depCount == 0) {
+          // "now", "tomorrow": the time stands after the subject, before
+          // any modal (我明天会来, 你现在必须走).
+          c.time += GenerateNode(d);
         } else {
           std::string t = AdverbText(pos, d, c);
           if (!t.empty()) c.preVerb.push_back(Piece{PieceKind::kAdverb, t});
@@ -217,6 +254,12 @@ void Generator::ClauseModifiers(int pos, Clause& c) {
         if (IsWordText(d, "be")) {
           if (verbIng) c.progressive = true;
           else if (verbEn) c.passive = true;
+          // "is closed", "is lost", "are made": the present of "be" with a
+          // participle mostly tells a state, which Chinese gives without 被
+          // (商店关了, 我迷路了); the past, a modal or "been" tells the event
+          // (被选中, 被偷了).
+          if (verbEn && (Flags(d) & wf::S) != 0 && (Flags(d) & (wf::ED | wf::EN | wf::ING)) == 0)
+            c.statePassive = true;
           if (verbEn && c.subject != 0 && (Flags(d) & wf::ING) != 0) c.progressive = true;
           if ((Flags(d) & wf::ED) != 0) c.past = true;
         } else if (IsWordText(d, "have")) {
@@ -229,6 +272,9 @@ void Generator::ClauseModifiers(int pos, Clause& c) {
         } else {
           if (IsWordText(d, "do") && (Flags(d) & wf::ED) != 0) c.past = true;
           std::string t = GenerateNode(d);
+          // "must be", "must be joking", "must have left" judge what is
+          // likely: 一定, not the 必须 of duty.
+          if (IsWordText(d, "must") && MustJudges(pos)) t = "\xD2\xBB\xB6\xA8";  // 一定
           if (!t.empty()) {
             c.modal = true;
             c.preVerb.push_back(Piece{PieceKind::kModal, t});
@@ -257,6 +303,17 @@ void Generator::ClauseModifiers(int pos, Clause& c) {
           }
           break;
         }
+        // "important to us", "kind to her": the one the quality holds for
+        // comes first with 对 (对我们很重要); what a thing is "similar to",
+        // "close to" or "equal to" comes first with 和 (和橙子相似).
+        if (const int pred = FindDepWithRelation(*tree_, pos, rpred);
+            IsWordText(d, "to") && Node(pos).category == cat::kBe && d > pos && pred != 0 &&
+            Node(pred).category == cat::kAdj) {
+          const bool likeness = IsWordText(pred, "similar") || IsWordText(pred, "close") ||
+                                IsWordText(pred, "equal") || IsWordText(pred, "identical");
+          c.place += PrepPhrase(d, false, likeness ? "\xBA\xCD\\C" : "\xB6\xD4\\C");  // 和\C, 对\C
+          break;
+        }
         if (!before && d > pos) {
           c.done.reset(static_cast<std::size_t>(d));  // placed after the verb, once its text is known
           break;
@@ -270,17 +327,9 @@ void Generator::ClauseModifiers(int pos, Clause& c) {
         }
         break;
       }
-      case cat::kWh: {
-        // A question word on the verb: "what" and "who" before the subject
-        // are the object and go after the verb; how, why, when, where stand
-        // before the verb.
-        const bool objectWord = IsWordText(d, "what") || IsWordText(d, "who") || IsWordText(d, "whom") ||
-                                IsWordText(d, "which");
-        std::string t = GenerateNode(d);
-        if (objectWord && d < pos && FindDepWithRelation(*tree_, pos, robj1) == 0) c.objects += t;
-        else c.preVerb.push_back(Piece{PieceKind::kOther, t});
+      case cat::kWh:
+        QuestionWord(pos, d, c);
         break;
-      }
       default:
         if (IsTimeNoun(d)) c.time += GenerateNode(d);
         else if (d < pos) c.preVerb.push_back(Piece{PieceKind::kOther, GenerateNode(d)});
@@ -288,6 +337,113 @@ void Generator::ClauseModifiers(int pos, Clause& c) {
         break;
     }
   }
+}
+
+// A wh-word on the verb or "be", where Chinese asks (the word stays where
+// its answer would stand):
+//  - "what", "who", "whom", "which" (alone or with a noun, "how many ...")
+//    before the verb are its object and follow it (你想要什么, 你有多少书);
+//    on "be" they follow 是 (你的名字是什么). After the verb, a wh-word opens
+//    an object clause, which follows the verb too (知道怎么做这).
+//  - "where" is 在哪里 before the verb (你在哪里买的); a verb of motion takes
+//    哪里 as its object (你去哪里); on "be" it stands for 是 (银行在哪里).
+//  - "how" alone on "be" asks how something is: 怎么样 for 是 (你怎么样);
+//    "how old", "how long" likewise stand for 是 (你几岁). "how" with an
+//    adjective or adverb asks the degree, 多 with the word: on "be" after
+//    有 (你的手提箱有多重), on a verb after it with 得 (跑得多快).
+//  - "when" on "be" follows 是 (你的生日是什么时候); "when", "why" and "how"
+//    otherwise stand before the verb.
+void Generator::QuestionWord(int pos, int wh, Clause& c) {
+  const bool be = Node(pos).category == cat::kBe;
+  const std::string_view w = sentence_.WordText(wh);
+  const bool objectWord = w == "what" || w == "who" || w == "whom" || w == "which" || w == "whose" ||
+                          w == "how many" || w == "how much" || w == "whatever" || w == "whoever";
+  int degree = 0;  // the adjective or adverb of "how"
+  if (w == "how")
+    for (int d : DepsOf(wh))
+      if (d == wh + 1 && (Node(d).category == cat::kAdj || Node(d).category == cat::kAdv)) degree = d;
+  const bool hasObject = FindDepWithRelation(*tree_, pos, robj1) != 0;
+  const bool hasPredicate = FindDepWithRelation(*tree_, pos, rpred) != 0;
+  if (wh > pos) {
+    c.objects += GenerateNode(wh);
+    return;
+  }
+  if (degree != 0) {
+    Account(wh);
+    for (int d : DepsOf(wh))
+      if (d != degree) GenerateNode(d);
+    const std::string t = std::string(cn::kDuo) + GenerateNode(degree);
+    if (be && !hasObject && !hasPredicate) {
+      c.copula = false;
+      c.predicate = std::string(cn::kYou) + t;
+    } else if (!be) {
+      c.complement += std::string(cn::kDe2) + t;
+    } else {
+      c.preVerb.push_back(Piece{PieceKind::kOther, t});
+    }
+    return;
+  }
+  if (FreeRelative(pos, wh)) {
+    // "Nobody believed what I said": the thing that, 我说的.
+    Account(wh);
+    c.freeRelative = true;
+    return;
+  }
+  std::string t = GenerateNode(wh);
+  if (objectWord && !hasObject && !(be && hasPredicate)) {
+    c.objects += t;
+    return;
+  }
+  if (w == "where") {
+    if (be && !hasObject && !hasPredicate) {
+      c.copula = false;
+      c.predicate = std::string(cn::kZai) + t;
+    } else if (!be) {
+      c.wherePlace = t;
+    } else {
+      c.preVerb.push_back(Piece{PieceKind::kOther, std::string(cn::kZai) + t});
+    }
+    return;
+  }
+  if (be && !hasObject && !hasPredicate && StartsWith(w, "how")) {
+    c.copula = false;
+    c.predicate = w == "how" ? std::string(cn::kZenMeYang) : t;
+    return;
+  }
+  if (be && !hasObject && !hasPredicate && w == "when") {
+    c.objects += t;
+    return;
+  }
+  c.preVerb.push_back(Piece{PieceKind::kOther, t});
+}
+
+// Verbs that take a clause asking a question: "know what", "ask where".
+bool IsAskingVerb(std::string_view w) {
+  static constexpr std::string_view kAsking[] = {
+      "know",   "ask",    "wonder", "tell",    "see",    "understand", "remember", "forget", "explain",
+      "decide", "show",   "learn",  "find",    "figure", "guess",      "check",    "discover", "imagine",
+      "notice", "realize", "realise", "care",  "matter", "doubt",      "inquire",  "question", "say",
+      "predict", "determine", "investigate", "study", "consider", "depend", "choose", "describe", "teach",
+  };
+  for (std::string_view s : kAsking)
+    if (w == s) return true;
+  return false;
+}
+
+// "what" opening a clause that is no question but names a thing: the
+// clause is the subject or object of a verb that asks nothing ("believed
+// what I said", "What you're saying isn't logical"). Chinese writes the
+// clause with 的 (我说的).
+bool Generator::FreeRelative(int clause, int wh) const {
+  if (InQuestion() || !IsWordText(wh, "what") || Node(wh).depCount != 0) return false;
+  const int head = Node(clause).head;
+  if (head == 0) return false;
+  const Category hc = Node(head).category;
+  if (hc == cat::kPrep) return true;
+  if (hc != cat::kV && hc != cat::kBe) return false;
+  // A phrasal verb asks as its verb does ("figure out", "find out").
+  const std::string_view verb = sentence_.WordText(head);
+  return !IsAskingVerb(verb.substr(0, verb.find(' ')));
 }
 
 // An adverb's place: before the verb as in Chinese generally (也, 已经,
@@ -313,6 +469,28 @@ std::string Generator::AdverbText(int verb, int adv, Clause& c) {
   return t;
 }
 
+// "ago", "later", "earlier" after a time ("three weeks ago", "250 years
+// later") count from it: 前 or 后 after the time (三周前, 250年后). Empty for
+// any other word.
+std::string_view Generator::TimeSuffix(int dep) const {
+  if (Node(dep).depCount != 0) return {};
+  if (IsWordText(dep, "ago") || IsWordText(dep, "earlier")) return "\xC7\xB0";  // 前
+  if (IsWordText(dep, "later")) return "\xBA\xF3";                             // 后
+  return {};
+}
+
+// An adverb that tells when, which Chinese puts before the verb and its
+// modal wherever English has it.
+bool Generator::IsTimeAdverb(int pos) const {
+  static constexpr std::string_view kWhen[] = {
+      "now",        "today",     "tomorrow",  "yesterday", "tonight",   "later",      "recently",
+      "currently",  "nowadays",  "lately",    "last night", "last week", "last year", "last month",
+      "next week",  "next year", "next month", "next time", "this morning", "this year", "this week"};
+  for (std::string_view w : kWhen)
+    if (IsWordText(pos, w)) return true;
+  return false;
+}
+
 // A noun that tells when: a time word that may also be an adverb
 // ("yesterday", "tonight"), or a time noun with "this", "last", "next",
 // "every" (this morning, every day). Chinese puts it before the verb.
@@ -328,7 +506,10 @@ bool Generator::IsTimeNoun(int pos) const {
   if (node.depCount == 0) return FirstSenseOf(pos, cat::kAdv) != nullptr;
   for (int k = 0; k < node.depCount; ++k) {
     const int d = node.deps[static_cast<std::size_t>(k)];
-    if (d > pos) return false;
+    if (d > pos) {
+      if (!TimeSuffix(d).empty()) return true;  // three weeks ago
+      return false;
+    }
     const std::string_view w = sentence_.WordText(d);
     if (w == "this" || w == "last" || w == "next" || w == "every" || w == "each" || w == "that" || w == "all")
       return true;
@@ -344,8 +525,10 @@ void Generator::ClauseVerb(int pos, Clause& c) {
     if (c.subject != 0 && Node(c.subject).category == cat::kThere) {
       c.existential = true;
       c.verb = cn::kYou;
+      ExistentialPlace(pos, c);
       return;
     }
+    if (!c.copula) return;  // a question word stands for 是 (银行在哪里)
     const int pred = FindDepWithRelation(*tree_, pos, rpred);
     if (pred != 0 && !c.done[static_cast<std::size_t>(pred)]) {
       const Category pc = Node(pred).category;
@@ -375,6 +558,63 @@ void Generator::ClauseVerb(int pos, Clause& c) {
     return;
   }
   c.verb = VerbEquivalent(pos, VerbComplementPattern(state_, *tree_, pos));
+  // "called" as a participle with a name after it names rather than
+  // phones: 称为 (太阳的表面被称为光球层, 称为动脉的管子).
+  const bool onNoun = Node(pos).head != 0 && Node(Node(pos).head).category == cat::kN;
+  if (IsWordText(pos, "call") && (Flags(pos) & wf::EN) != 0 && (c.passive || onNoun) &&
+      FindDepWithRelation(*tree_, pos, robj1) != 0)
+    c.verb = "\xB3\xC6\xCE\xAA";  // 称为
+}
+
+// Whether "must" on pos says what is likely rather than what is needed: on
+// "be" itself, or with "be" or "have" as a further auxiliary.
+bool Generator::MustJudges(int pos) const {
+  if (Node(pos).category == cat::kBe) return true;
+  for (int d : DepsOf(pos))
+    if (Node(d).category == cat::kAux && (IsWordText(d, "be") || IsWordText(d, "have"))) return true;
+  return false;
+}
+
+// Whether the subject at pos stands for all of a group: "everybody",
+// "everyone", "everything", "all", "both", or a noun with "every", "each",
+// "all" or "both".
+bool Generator::TakesInAll(int pos) const {
+  static constexpr std::string_view kAll[] = {"everybody", "everyone", "everything", "all", "both", "every", "each"};
+  auto isAll = [&](int p) {
+    for (std::string_view w : kAll)
+      if (IsWordText(p, w)) return true;
+    return false;
+  };
+  if (isAll(pos)) return true;
+  if (Node(pos).category != cat::kN) return false;
+  for (int d : DepsOf(pos))
+    if (d < pos && isAll(d)) return true;
+  return false;
+}
+
+// Whether "how" asks on the clause at pos ("How can I reach you?").
+bool Generator::AsksHow(int pos) const {
+  for (int d : DepsOf(pos))
+    if (Node(d).category == cat::kWh && IsWordText(d, "how")) return true;
+  return false;
+}
+
+// "There is a cat in the garden": the place the parse hung on the thing
+// that is there belongs before 有 in Chinese, without 在 (花园里有一只猫).
+void Generator::ExistentialPlace(int pos, Clause& c) {
+  const int obj = FindDepWithRelation(*tree_, pos, robj1);
+  if (obj == 0 || Node(obj).category != cat::kN) return;
+  int place = 0;
+  for (int d : DepsOf(obj))
+    if (d > obj && Node(d).category == cat::kPrep) place = d;
+  if (place == 0 || Node(place).depCount != 1) return;
+  static constexpr std::string_view kPlaces[] = {"in",     "on",    "at",    "under", "near",   "behind", "inside",
+                                                 "outside", "above", "below", "beside", "among", "between"};
+  bool isPlace = false;
+  for (std::string_view w : kPlaces) isPlace = isPlace || IsWordText(place, w);
+  if (!isPlace) return;
+  Detach(*tree_, place, obj);
+  c.place = PrepPhrase(place, true) + c.place;
 }
 
 // The objects after the verb, in English order (给他一本书); a verb whose
@@ -402,6 +642,21 @@ void Generator::ClauseObjects(int pos, Clause& c) {
 // "I have no money", "there is no water": the determiner "no" on an object
 // negates the verb (没有钱) and writes nothing itself.
 void Generator::NegatingDeterminer(int object, Clause& c) {
+  // "said nothing", "saw nobody", "don't know anything": Chinese asks
+  // "what" or "who" before the negated verb (他什么都没说, 我谁都没看见,
+  // 我什么都不知道).
+  const std::string_view w = sentence_.WordText(object);
+  const bool none = w == "nothing" || w == "nobody" || w == "no one";
+  const bool any = c.negation && (w == "anything" || w == "anybody" || w == "anyone");
+  if ((none || any) && Node(object).depCount == 0) {
+    silenced_.set(static_cast<std::size_t>(object));
+    const bool person = w == "nobody" || w == "no one" || w == "anybody" || w == "anyone";
+    const std::string what = std::string(person ? cn::kShui : cn::kShenMe) + std::string(cn::kDou);
+    if (!c.negation) c.preVerb.insert(c.preVerb.begin(), Piece{PieceKind::kNegation, {}});
+    c.negation = true;
+    c.preVerb.insert(c.preVerb.begin(), Piece{PieceKind::kOther, what});
+    return;
+  }
   if (Node(object).category != cat::kN) return;
   for (int d : DepsOf(object)) {
     if (d > object || Node(d).category != cat::kDet || !IsWordText(d, "no")) continue;
@@ -476,9 +731,7 @@ void Generator::ClauseRest(int pos, Clause& c) {
     if (Node(d).category == cat::kPrep) {
       // "go to school": a verb of motion (去, 来, 回, 到) takes the place
       // as its object (去学校), without 到.
-      if (IsWordText(d, "to") && Node(d).depCount == 1 &&
-          (EndsWithChar(c.verb, "\xC8\xA5") || EndsWithChar(c.verb, "\xC0\xB4") ||
-           EndsWithChar(c.verb, "\xBB\xD8") || EndsWithChar(c.verb, "\xB5\xBD"))) {  // 去 来 回 到
+      if (IsWordText(d, "to") && Node(d).depCount == 1 && IsMotionVerbText(c.verb)) {
         Account(d);
         c.rest += GenerateNode(Node(d).deps[0]);
         continue;
@@ -516,11 +769,21 @@ std::string Generator::AssembleClause(int pos, Clause& c) {
   if (!front.empty() && !c.frontIsMark && !EndsWithChar(front, cn::kComma) && !c.subjectText.empty())
     front += cn::kComma;
   std::string out = front + c.preSubject + c.subjectText + c.time;
+  // A subject that takes in every one ("everybody", "all the students",
+  // "both") has 都 before the verb (每个人都知道).
+  if (c.subject != 0 && TakesInAll(c.subject) && !c.subjectText.empty()) out += cn::kDou;
   bool negated = false;
   for (const Piece& p : c.preVerb) {
     if (p.kind == PieceKind::kNegation) {
       if (!negated) out += negation;
       negated = true;
+    } else if ((c.negation || AsksHow(pos)) && p.kind == PieceKind::kModal && p.text == "\xBF\xC9\xD2\xD4") {
+      // "can" is 可以, but "cannot" says what one is unable to do, and "how
+      // can" asks for a way: 能 (不能, 怎么能); 怎么可以 would reproach.
+      out += "\xC4\xDC";  // 能
+    } else if (c.negation && p.kind == PieceKind::kModal && p.text == "\xBF\xC9\xC4\xDC\xBB\xE1") {
+      // "may" is 可能会; "may not" says 不可能, without 会.
+      out += "\xBF\xC9\xC4\xDC";  // 可能
     } else {
       out += p.text;
     }
@@ -535,7 +798,8 @@ std::string Generator::AssembleClause(int pos, Clause& c) {
     out += c.rest;
     return out;
   }
-  // 正在 is an adverb of the verb and stands before its place (正在天上闪烁).
+  // The course of an action is marked with 在 before the verb (我在读书),
+  // the everyday form of 正在; it stands before the verb's place.
   if (c.progressive && !c.negation) {
     bool act = false;
     if (c.subject != 0) {
@@ -543,17 +807,19 @@ std::string Generator::AssembleClause(int pos, Clause& c) {
       if (const NounFields* n = s ? s->Noun() : nullptr)
         for (std::uint8_t k : n->classes) act = act || k == 36;
     }
-    // 正在 before a place with 在 merges with it (正在天空里闪烁).
+    // Before a place with 在 the mark is 正 (正在天空里闪烁). "is
+    // going", "are coming" tell a plan as often as a course (我去学校): a
+    // verb of motion takes no mark.
     if (act) out += cn::kShi;
     else if (StartsWith(c.place, cn::kZai)) out += "\xD5\xFD";  // 正
-    else out += cn::kZhengZai;
+    else if (!IsMotionVerbText(c.verb)) out += cn::kZai;
   }
   // "be" keeps its place after 是 unless it is a place of 在 or the "be"
   // says that something is there (在桌子上有一本书): 最快的方法是乘飞机.
   const bool placeAfter = Node(pos).category == cat::kBe && !c.existential && !c.placeIsZai;
   if (!placeAfter) out += c.place;
   if (!c.fronted.empty()) out += std::string(cn::kBa) + c.fronted;
-  if (c.passive && !c.agent && Node(pos).category == cat::kV) out += cn::kBei;
+  if (c.passive && !c.agent && !c.statePassive && Node(pos).category == cat::kV) out += cn::kBei;
   // The verb's complement (回, 得很好) and 了 follow the verb; a verb whose
   // text frames its object (把\o装罐) takes them after the frame.
   std::string tail = c.complement;
@@ -564,20 +830,26 @@ std::string Generator::AssembleClause(int pos, Clause& c) {
                            HasLaterDepOfCategory(*tree_, pos, cat::kTo) || HasLaterDepOfCategory(*tree_, pos, cat::kV) ||
                            HasLaterDepOfCategory(*tree_, pos, cat::kBe) || HasLaterDepOfCategory(*tree_, pos, cat::kWh);
   bool le = false;
-  if (kMarkCompletedActions && (c.past || c.perfect) && !c.negation && !c.progressive && !c.passive && !c.modal &&
-      Node(pos).category == cat::kV && !IsStateVerb(sentence_.WordText(pos)) &&
-      (Node(pos).head == 0 || Node(pos).relation == rcon) && !clauseAfter && !InQuestion() &&
+  const bool completed = (c.past || c.perfect) && !c.passive;
+  const bool reachedState = c.statePassive && c.objects.empty() && c.rest.empty() && c.place.empty();
+  if (kMarkCompletedActions && (completed || reachedState) && !c.negation && !c.progressive && !c.modal &&
+      Node(pos).category == cat::kV && (reachedState || !IsStateVerb(sentence_.WordText(pos))) &&
+      !IsWordText(pos, "say") &&  // what was said follows or went before: 他说，“……”
+      (Node(pos).head == 0 || Node(pos).relation == rcon) && !clauseAfter &&
       c.complement.find(std::string(cn::kDe2)) == std::string::npos)
     le = true;
-  // With no object but a place after the verb, 了 closes the clause
-  // (把书放在桌子上了).
+  // With a place or a complement after the verb, 了 closes the clause
+  // (把书放在桌子上了, 这使她生气了).
+  // A question that asks yes or no closes with 了吗 (你完成工作了吗).
   std::string rest = c.rest;
-  if (le && c.objects.empty() && !rest.empty()) rest += cn::kLe;
+  const bool resultAfter = !rest.empty() && (c.objects.empty() || HasDepWithRelation(*tree_, pos, rpred));
+  if (le && (resultAfter || (InQuestion() && !HasQuestionWord()))) rest += cn::kLe;
   else if (le) tail += cn::kLe;
   if (placeAfter) tail += c.place;
   if (FindSlotMarker(c.verb) != std::string::npos) out += InsertComplement(c.verb, c.objects) + tail;
   else out += c.verb + tail + c.objects;
   out += rest;
+  if (c.freeRelative && !EndsWithChar(out, cn::kDe)) out += cn::kDe;
   return out;
 }
 
@@ -622,6 +894,15 @@ std::string Generator::PrepPhrase(int prep, bool modifiesNoun, std::string_view 
         for (std::uint8_t k : n->classes) timeObject = timeObject || k == 2;
   }
   if (year) object += cn::kNian;
+  // A number or a clock time "around" or "about" is approximate (11:00左右,
+  // 20人左右); "over" a number is more than it (超过20年).
+  bool counted = number;
+  if (Node(obj).category == cat::kN)
+    for (int d : DepsOf(obj)) counted = counted || (d < obj && Node(d).category == cat::kNum);
+  if ((counted || timeObject) && !modifiesNoun) {
+    if (IsWordText(prep, "around")) return object + "\xD7\xF3\xD3\xD2";  // 左右
+    if (IsWordText(prep, "over") && counted) return "\xB3\xAC\xB9\xFD" + object;  // 超过
+  }
   // The place frame 在\C里 (in), 在\C上 (on): a time or a number takes the
   // bare 在.
   const std::size_t slot = FindSlotMarker(own);

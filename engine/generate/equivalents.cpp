@@ -28,6 +28,16 @@ void ForEachSense(const SentenceState& s, int pos, Fn fn) {
 
 bool IsPreferred(const NounFields& n) { return HasNounCode(n.codes, nc::kStar); }
 
+// "28-year-old": an age in years written as one hyphenated word, 28岁 in
+// Chinese. Empty when the word is no such age.
+std::string AgeCompound(std::string_view word) {
+  constexpr std::string_view kYearOld = "-year-old";
+  if (word.size() <= kYearOld.size() || word.substr(word.size() - kYearOld.size()) != kYearOld) return {};
+  const std::string_view number = word.substr(0, word.size() - kYearOld.size());
+  if (number.size() > 3 || number.find_first_not_of("0123456789") != std::string_view::npos) return {};
+  return std::string(number) + "\xCB\xEA";  // 岁
+}
+
 }  // namespace
 
 std::string Generator::ChooseEquivalent(int pos, Category c, int required) {
@@ -45,6 +55,7 @@ std::string Generator::ChooseEquivalent(int pos, Category c, int required) {
   if ((w.flags & (wf::WF_NOTFOUND | wf::WF_MARKED)) != 0 || w.senseCount == 0) {
     std::string text(state_.textPool.Get(w.baseText));
     if (text.empty()) text = std::string(state_.textPool.Get(w.text));
+    if (std::string age = AgeCompound(text); !age.empty()) return age;
     if (EndsInLetterOrDigit(text)) text += ' ';
     return text;
   }

@@ -96,6 +96,12 @@ std::string Generator::WithMarks(int pos, std::string text) {
 std::string Generator::GenerateLeaf(int pos) {
   const DepNode& n = Node(pos);
   switch (n.category) {
+    case cat::kComma:
+      if (n.head == 0 && LoneListComma(pos)) {
+        Account(pos);
+        return std::string(cn::kEnumComma);
+      }
+      return InsertComplement(ChooseEquivalent(pos, n.category, 0), "");
     case cat::kN: {
       // A plural asks for a countable sense, a bare singular outside a noun
       // compound for an uncountable one.
@@ -175,22 +181,28 @@ std::string Generator::Participle(int pos, bool& found) {
   return {};
 }
 
-// A wh-word without dependents. In a question it is the question word; in a
-// relative clause (it has a head) "who", "which", "that" and "where" only
-// join the clause to its noun and are not written, "whose" is 其, and a wh-
-// word that is the object of "be" keeps its word.
+// A wh-word without dependents. In a relative clause (the head it had in
+// the parse is a noun) "who", "which", "that", "where" and "when" only join
+// the clause to its noun and are not written, "whose" is 其; everywhere
+// else it is the question word, in a question or in a clause that asks
+// ("I know who did it": 我知道谁做了它).
 std::string Generator::GenerateWhLeaf(int pos) {
   const DepNode& n = Node(pos);
-  const bool relative = n.genCode != 0 && !InQuestion();
+  const Category saved = n.genCode != 0 ? Node(n.genCode).category : cat::kNone;
+  const bool relative = saved == cat::kN || saved == cat::kPron || saved == cat::kNum;
   if (!relative) {
     if (!InQuestion() && n.head == 0) {
       if (IsWordText(pos, "which")) return std::string(cn::kQi);
       if (IsWordText(pos, "who")) return {};
     }
-    return ChooseEquivalent(pos, cat::kWh, 0);
+    // ", which made her angry": "which" after a comma speaks of what was
+    // just said (，这使她生气).
+    if (!InQuestion() && IsWordText(pos, "which") && pos > 1 && sentence_.WordText(pos - 1) == ",")
+      return std::string(cn::kZhe);
+    std::string own = ChooseEquivalent(pos, cat::kWh, 0);
+    if (own == cn::kNa && n.depCount == 0) own += cn::kGe;  // "Which is better?" 哪个
+    return own;
   }
-  const Category hc = Node(n.genCode).category;
-  if (hc == cat::kBe && n.relation != rsub) return ChooseEquivalent(pos, cat::kWh, 0);
   if (IsWordText(pos, "whose")) return std::string(cn::kQi);
   if (IsWordText(pos, "what") || IsWordText(pos, "whatever") || IsWordText(pos, "whoever") ||
       IsWordText(pos, "how") || IsWordText(pos, "why"))
@@ -208,6 +220,8 @@ std::string Generator::GenerateWithDeps(int pos) {
       return GenerateClause(pos);
     case cat::kComma: {
       std::string own = ChooseEquivalent(pos, c, 0);
+      // A comma in a list of things is Chinese's enumeration mark (猫、狗和鸟).
+      if (sentence_.WordText(pos) == "," && ListsThings(pos)) own = cn::kEnumComma;
       std::string text;
       for (int d : DepsOf(pos)) {
         if (Node(d).relation == rcon && !text.empty()) text += own;
@@ -231,6 +245,12 @@ std::string Generator::GenerateWithDeps(int pos) {
       return PrepPhrase(pos, false);
     case cat::kTo:
       return GenerateDepsThen(pos, {}).insert(0, ChooseEquivalent(pos, c, 0));
+    case cat::kThat:
+      // "That's my opinion": a "that" opening the sentence with the clause
+      // hung on it is the clause's subject, 那 (那是我的意见).
+      if (pos == 1 && Node(pos).head == 0 && !HasDepWithRelation(*tree_, Node(pos).deps[0], rsub))
+        return GenerateDepsThen(pos, {}).insert(0, "\xC4\xC7");  // 那
+      return GenerateDepsThen(pos, ChooseEquivalent(pos, c, 0));
     case cat::kWh:
       return GenerateWh(pos);
     case cat::kAnd:
@@ -281,29 +301,91 @@ std::string Generator::GenerateWh(int pos) {
   std::string text;
   const bool determiner = SenseFlagByte(state_, pos, cat::kWh) == wh_class::kDeterminer ||
                           SenseFlagByte(state_, pos, cat::kWh) == wh_class::kPossessive;
-  // "which book", "what time": the word before its noun.
+  // "which book", "what time": the word before its noun; 哪 counts with the
+  // noun's classifier (哪本书).
   for (int d : deps)
     if (Node(d).category == cat::kN && determiner) {
-      own += GenerateNode(d);
+      const std::string noun = GenerateNode(d);
+      if (own == cn::kNa) own += ClassifierText(d);
+      own += noun;
     }
+  bool infinitive = false;
   for (int d : deps) {
     if (Node(d).category == cat::kN && determiner) continue;
+    infinitive = infinitive || (Node(d).category == cat::kTo && d > pos);
     text += GenerateNode(d);
   }
+  // "which" with no noun of its own asks for one of them: 哪个.
+  if (own == cn::kNa) own += cn::kGe;
+  // "what to do", "where to go": the thing or place asked for is the
+  // infinitive's object (做什么, 去哪里); "how to", "when to", "why to" ask
+  // before the verb (怎么做).
+  const std::string_view w = sentence_.WordText(pos);
+  if (infinitive && (w == "what" || w == "where" || w == "which" || w == "who" || w == "whom"))
+    return text + own;
   // A relative clause: the clause then nothing (the noun adds 的); a
-  // question word standing first: the clause with the word in it.
-  if (Node(pos).genCode != 0 && !InQuestion()) return own + text;
+  // question word standing first: the word and its clause.
   return own + text;
 }
 
-// "and": 和 between nouns, pronouns and numbers, 并且 between clauses.
+// Whether the comma at pos joins a list of things: its conjuncts are nouns,
+// pronouns or numbers (a list inside the list counts by its own first).
+bool Generator::ListsThings(int pos) const {
+  int first = pos;
+  for (int guard = 0; guard < 8 && Node(first).category == cat::kComma; ++guard) {
+    int next = 0;
+    for (int k = 0; k < Node(first).depCount && next == 0; ++k) {
+      const int d = Node(first).deps[static_cast<std::size_t>(k)];
+      if (Node(d).relation == rcon) next = d;
+    }
+    if (next == 0) return false;
+    first = next;
+  }
+  const Category c = Node(first).category;
+  return c == cat::kN || c == cat::kPron || c == cat::kNum;
+}
+
+// A comma the parse left on its own between two nouns, where the noun after
+// it goes on with "and" or another comma ("cats, dogs and birds"): it parts
+// the things of a list, 、 in Chinese (猫、狗和鸟).
+bool Generator::LoneListComma(int pos) const {
+  if (sentence_.WordText(pos) != "," || pos <= 1 || pos >= state_.sentenceLen) return false;
+  const Category before = Node(pos - 1).category;
+  if (before != cat::kN && before != cat::kPron) return false;
+  const int next = RootOf(*tree_, pos + 1);
+  if (Node(next).category != cat::kN) return false;
+  if (const int partner = Node(next).partner; partner > next && Node(partner).category == cat::kAnd) return true;
+  for (int d : DepsOf(next))
+    if (d > next && Node(d).category == cat::kAnd) return true;
+  int after = pos + 1;
+  while (after <= state_.sentenceLen && RootOf(*tree_, after) == next) ++after;
+  return after <= state_.sentenceLen && sentence_.WordText(after) == ",";
+}
+
+// "and": 和 between nouns, pronouns and numbers, 并 between verbs, a comma
+// before a clause with a subject of its own (他来了，她走了), 并且 elsewhere.
 std::string Generator::GenerateAnd(int pos) {
-  const std::vector<int> deps = DepsOf(pos);
+  std::vector<int> deps = DepsOf(pos);
   Account(pos);
+  // ", and" closing a list of things ("the cat, the dog, and the bird"): the
+  // comma before "and" says nothing of its own in Chinese (猫、狗和鸟).
+  const int head = Node(pos).head;
+  const bool afterThing = head != 0 && head < pos && Node(pos).relation == rcon &&
+                          (Node(head).category == cat::kN || Node(head).category == cat::kPron);
+  if (afterThing && deps.size() > 1 && deps[0] == pos - 1 && Node(deps[0]).category == cat::kComma &&
+      Node(deps[0]).depCount == 0) {
+    Account(deps[0]);
+    deps.erase(deps.begin());
+  }
   std::string own;
   if (IsWordText(pos, "and") || IsWordText(pos, "&")) {
     const Category first = Node(deps[0]).category;
-    own = first == cat::kNum || first == cat::kN || first == cat::kPron ? cn::kHe : cn::kBingQie;
+    if (first == cat::kNum || first == cat::kN || first == cat::kPron || (first == cat::kComma && ListsThings(deps[0])))
+      own = cn::kHe;
+    else if (first == cat::kV || first == cat::kBe)
+      own = HasDepWithRelation(*tree_, deps.back(), rsub) ? std::string(cn::kComma) : std::string(cn::kBing);
+    else
+      own = cn::kBingQie;
   } else {
     own = InsertComplement(ChooseEquivalent(pos, cat::kAnd, 0), "");
   }

@@ -38,6 +38,7 @@ std::string Generator::GenerateSentence(ParseBuffer& tree, std::size_t maxLen, b
     out += ChineseEndMark(state_.endPunct);
     if (state_.quoteClosed) out += '"';
   }
+  ChineseQuotes(out);
   TidyBlanks(out);
   CutAtCharacter(out, maxLen);
   tree_ = nullptr;
@@ -53,6 +54,14 @@ bool Generator::AsksYesOrNo(const std::vector<int>& roots) const {
     if (c != cat::kV && c != cat::kBe) return false;
     return !IsWhQuestion(roots);
   }
+  return false;
+}
+
+// Whether a wh-word of the sentence asks the question.
+bool Generator::HasQuestionWord() const {
+  if (!InQuestion()) return false;
+  for (int i = 1; i <= state_.sentenceLen; ++i)
+    if (Node(i).category == cat::kWh) return true;
   return false;
 }
 

@@ -82,10 +82,22 @@ class Generator {
   void ClauseSubject(int pos, Clause& c);
   void ClauseModifiers(int pos, Clause& c);
   void ClauseVerb(int pos, Clause& c);
+  void ExistentialPlace(int pos, Clause& c);
+  bool MustJudges(int pos) const;
+  bool AsksHow(int pos) const;
+  bool TakesInAll(int pos) const;
+  bool IsTimeAdverb(int pos) const;
+  std::string_view TimeSuffix(int dep) const;
+  bool IsTimeNounWord(int pos) const;
+  bool IsPersonTitle(int pos) const;
+  bool PartOfWhole(int pos, std::string& out);
+  bool IsProperName(int pos) const;
   void ClauseObjects(int pos, Clause& c);
   void ClauseRest(int pos, Clause& c);
   std::string AssembleClause(int pos, Clause& c);
   std::string AdverbText(int verb, int adv, Clause& c);
+  void QuestionWord(int pos, int wh, Clause& c);
+  bool FreeRelative(int clause, int wh) const;
   bool IsTimeNoun(int pos) const;
   bool IsPastNegation(int pos, const Clause& c) const;
   std::string PrepPhrase(int prep, bool modifiesNoun, std::string_view frame = {});
@@ -106,17 +118,23 @@ class Generator {
   std::string GenerateDepsThen(int pos, std::string_view own);
   std::string Participle(int pos, bool& found);
   std::string WithMarks(int pos, std::string text);
+  std::string WithLargeUnit(int number, int unit, std::string own);
+  bool ListsThings(int pos) const;
+  bool LoneListComma(int pos) const;
 
   // ---- tree_repairs.cpp
   void RepairTree();
   bool PresentIdiom(int pos);
   void CoordinationRepair(int a);
+  void AgoRepair(int pos);
   void PhrasalVerbMerge(int verb);
+  void AskingClause(int wh);
 
   // ---- generate_sentence.cpp
   std::vector<int> Roots() const;
   bool IsWhQuestion(const std::vector<int>& roots) const;
   bool AsksYesOrNo(const std::vector<int>& roots) const;
+  bool HasQuestionWord() const;
 
   // ---- shared small queries
   const WordRecord& Word(int pos) const { return state_.words[static_cast<std::size_t>(pos)]; }

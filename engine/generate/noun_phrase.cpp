@@ -9,6 +9,7 @@
 #include "engine/generate/chinese_text.h"
 #include "engine/generate/generator.h"
 #include "engine/generate/idiom.h"
+#include "engine/generate/large_numbers.h"
 #include "engine/grammar/sense.h"
 #include "engine/grammar/sense_bits.h"
 #include "engine/parse/tree.h"
@@ -55,7 +56,74 @@ bool IsNumberText(std::string_view s) {
   return true;
 }
 
+// An adjective that says what kind of thing the noun is rather than how it
+// is: "commercial flights", "a diagnostic tool", "local time", "Chinese
+// culture". Chinese sets its equivalent before the noun without 的
+// (商业航班, 诊断工具, 当地时间); English forms them with these endings.
+bool IsRelationalAdjective(std::string_view w) {
+  static constexpr std::string_view kEndings[] = {"al", "ic", "ary", "ese", "ian", "ern"};
+  if (w.size() < 5) return false;
+  for (std::string_view e : kEndings)
+    if (w.substr(w.size() - e.size()) == e) return true;
+  return false;
+}
+
 }  // namespace
+
+// A title that goes with a name: Mr, Mrs, Ms, Miss, Dr (with or without
+// the full stop).
+bool Generator::IsPersonTitle(int pos) const {
+  if (Node(pos).category != cat::kN || Node(pos).depCount != 0) return false;
+  std::string_view w = state_.textPool.Get(Word(pos).text);
+  if (!w.empty() && w.back() == '.') w.remove_suffix(1);
+  return w == "Mr" || w == "Mrs" || w == "Ms" || w == "Miss" || w == "Dr";
+}
+
+// Whether the noun's first sense is a proper name (or the word is unknown,
+// and so kept as it stands).
+bool Generator::IsProperName(int pos) const {
+  if (!Known(pos)) return true;
+  const Sense* s = FirstSenseOf(pos, cat::kN);
+  const NounFields* n = s ? s->Noun() : nullptr;
+  return n != nullptr && HasNounCode(n->codes, nc::PN);
+}
+
+// Whether the noun at pos names a span of time (class 2: day, week, year).
+bool Generator::IsTimeNounWord(int pos) const {
+  if (!Known(pos)) return false;
+  const Sense* s = FirstSenseOf(pos, cat::kN);
+  const NounFields* n = s ? s->Noun() : nullptr;
+  if (n == nullptr) return false;
+  for (std::uint8_t k : n->classes)
+    if (k == 2) return true;
+  return false;
+}
+
+// "one of the largest countries", "most of the families": a part taken
+// from a whole. Chinese names the whole first for "one" (最大的国家之一)
+// and a pronoun whole (他们中的大多数), and puts the quantity before any
+// other whole (大多数家庭).
+bool Generator::PartOfWhole(int pos, std::string& out) {
+  // ("all of us", "both of them" say 都 on the verb instead: not here.)
+  static constexpr std::string_view kParts[] = {"one", "most", "many", "some", "several"};
+  bool part = false;
+  for (std::string_view w : kParts) part = part || IsWordText(pos, w);
+  if (!part || Node(pos).depCount != 1) return false;
+  const int of = Node(pos).deps[0];
+  if (of < pos || !IsWordText(of, "of") || Node(of).depCount != 1) return false;
+  const int whole = Node(of).deps[0];
+  const Category wc = Node(whole).category;
+  if (wc != cat::kN && wc != cat::kPron) return false;
+  Account(pos);
+  const std::string wholeText = PrepPhrase(of, true);
+  if (IsWordText(pos, "one")) {
+    out = wholeText + "\xD6\xAE\xD2\xBB";  // 之一
+    return true;
+  }
+  const std::string own = ChooseEquivalent(pos, cat::kN, kAnyNounCode);
+  out = wc == cat::kPron ? wholeText + "\xD6\xD0\xB5\xC4" + own : own + wholeText;  // 中的
+  return true;
+}
 
 bool Generator::NounIdiom(int pos, std::string& out) {
   for (const auto& idiom : kNounIdioms) {
@@ -101,12 +169,22 @@ bool Generator::HoldsBack(int noun, int dep) const {
 std::string Generator::GenerateNoun(int pos) {
   std::string idiom;
   if (NounIdiom(pos, idiom)) return idiom;
+  if (PartOfWhole(pos, idiom)) return idiom;
 
   std::string text = NounPostModifiers(pos);
+  // "three weeks ago": 前 or 后 after the whole time (三周前).
+  std::string_view suffix;
+  for (int d : DepsOf(pos))
+    if (d > pos && IsTimeNounWord(pos) && !TimeSuffix(d).empty()) {
+      suffix = TimeSuffix(d);
+      Account(d);
+    }
 
   // The modifiers before the noun, in order; one determiner or numeral may
   // wait for the classifier.
   int held = 0;
+  int unit = 0;
+  std::string title;
   int lastMod = 0;
   std::string lastText;
   std::string pre;
@@ -120,6 +198,19 @@ std::string Generator::GenerateNoun(int pos) {
       held = d;
       continue;
     }
+    // "Mr Reid": Chinese puts the title after the name (里德先生), and the
+    // word after a title is a name even where it is also a common word.
+    if (d + 1 == pos && IsPersonTitle(d)) {
+      title = GenerateNode(d);
+      continue;
+    }
+    // "two thousand books": the unit after the held number joins it.
+    if (held != 0 && unit == 0 && d == held + 1 && Node(d).category == cat::kNum && Node(d).depCount == 0 &&
+        LargeUnitValue(sentence_.WordText(d)) > 0) {
+      unit = d;
+      Account(d);
+      continue;
+    }
     std::string t = ModifierText(pos, d);
     pre += t;
     if (!t.empty()) {
@@ -131,6 +222,7 @@ std::string Generator::GenerateNoun(int pos) {
     const bool nextIsAdj = k + 1 < before.size() && Node(before[k + 1]).category == cat::kAdj;
     if (Node(d).category == cat::kAdj && nextIsAdj && CharCount(t) > 1 && !EndsWithChar(pre, cn::kDe)) pre += cn::kDe;
   }
+  bool rowClassifier = false;
   if (lastMod != 0) {
     const Category c = Node(lastMod).category;
     const bool binds = c == cat::kDet || c == cat::kNum || c == cat::kN || c == cat::kBoth || c == cat::kPoss ||
@@ -138,22 +230,84 @@ std::string Generator::GenerateNoun(int pos) {
     // 的 after a modifier, except after a determiner, a number, a noun, a
     // possessive, and a one-character adjective (大房子, 新书), which binds
     // to its noun; and never twice.
-    const bool oneCharAdj = c == cat::kAdj && CharCount(lastText) == 1;
-    if (!binds && !oneCharAdj && !EndsWithChar(pre, cn::kDe) && !pre.empty()) pre += cn::kDe;
+    // A capitalised adjective inside the sentence names a people or a
+    // place (Greek, French, British): it tells the kind too (希腊律师).
+    const std::string_view surface = state_.textPool.Get(Word(lastMod).text);
+    const bool named = lastMod > 1 && !surface.empty() && surface[0] >= 'A' && surface[0] <= 'Z';
+    const bool oneCharAdj = c == cat::kAdj && Node(lastMod).depCount == 0 &&
+                            (CharCount(lastText) == 1 ||
+                             ((named || IsRelationalAdjective(sentence_.WordText(lastMod))) && AllChinese(lastText)));
+    // "next", "last" (下一, 上一) count along a row and take the noun's
+    // classifier (下一本书); before a time word they are 下 and 上 alone
+    // (下周一).
+    const bool row = c == cat::kAdj && (lastText == "\xCF\xC2\xD2\xBB" || lastText == "\xC9\xCF\xD2\xBB");
+    if (row && IsTimeNounWord(pos) && EndsWithChar(pre, "\xD2\xBB")) pre.resize(pre.size() - 2);
+    else if (row && EndsWithChar(pre, "\xD2\xBB")) rowClassifier = true;  // 下一个, 下一本
+    if (!binds && !oneCharAdj && !row && !EndsWithChar(pre, cn::kDe) && !pre.empty()) pre += cn::kDe;
   }
   text += pre;
+  const std::size_t preEnd = text.size();
 
-  const bool plural = (Flags(pos) & wf::PLURAL) != 0 && (Flags(pos) & wf::SINGULAR) == 0;
+  // A plural asks for a countable sense: an irregular plural (PLURAL) or a
+  // noun with the -s ending (S).
+  const bool plural = ((Flags(pos) & wf::PLURAL) != 0 && (Flags(pos) & wf::SINGULAR) == 0) || (Flags(pos) & wf::S) != 0;
   const int required = held != 0 || plural ? nc::C : kAnyNounCode;
-  text += ChooseEquivalent(pos, cat::kN, required);
+  text += title.empty() || IsProperName(pos) ? ChooseEquivalent(pos, cat::kN, required)
+                                              : std::string(state_.textPool.Get(Word(pos).text)) + " ";
+  // The noun's classifier is known once its sense is chosen.
+  if (rowClassifier) text.insert(preEnd, ClassifierText(pos));
+  text += title;
   Account(pos);
+  if (held != 0 && unit != 0) {
+    std::string own = WithLargeUnit(held, unit, GenerateNode(held));
+    // The classifier of the counted noun follows the whole number (两千本书).
+    if (!own.empty()) return own + std::string(ClassifierText(pos)) + text;
+  }
+  // "ten million", "a million" as a noun: the number and the unit are one
+  // value (一千万, 一百万) and take no classifier.
+  if (held != 0 && LargeUnitValue(sentence_.WordText(pos)) > 0) {
+    std::string own = WithLargeUnit(held, pos, GenerateNode(held));
+    if (!own.empty()) return own;
+  }
   if (held != 0) text = CombineHeldBack(held, pos, text);
-  return text;
+  return text + std::string(suffix);
+}
+
+// The text of a number (with its own modifiers, 大约1.5) with the large
+// unit at `unit` worked into it (大约150万); empty when the number's word is
+// no number the unit can multiply.
+std::string Generator::WithLargeUnit(int number, int unit, std::string own) {
+  bool digits = false;
+  const double n = EnglishNumberValue(state_.textPool.Get(Word(number).text), digits);
+  const double u = LargeUnitValue(sentence_.WordText(unit));
+  if (n <= 0 || u <= 0) return {};
+  const std::string value = ChineseLargeNumber(n * u, digits);
+  if (value.empty()) return {};
+  // The number's own text ends the generated phrase: cut it off, keeping
+  // what its modifiers said before it.
+  while (!own.empty()) {
+    const std::size_t at = LastCharStart(own);
+    if (!IsNumberText(std::string_view(own).substr(at)) && own.substr(at) != "\xB8\xF6") break;  // 个
+    own.resize(at);
+  }
+  Account(unit);
+  return own + value;
 }
 
 // The held-back determiner or numeral with the noun's classifier before the
 // noun phrase; its text may carry a slot for the phrase.
 std::string Generator::CombineHeldBack(int held, int noun, const std::string& phrase) {
+  // "both golf and rugby": "both" before a pair counts nothing of its own;
+  // the clause says 都 (高尔夫球和橄榄球都…).
+  if (IsWordText(held, "both")) {
+    const int partner = Node(noun).partner;
+    bool pair = partner > noun && Node(partner).category == cat::kAnd;
+    for (int d : DepsOf(noun)) pair = pair || (d > noun && Node(d).category == cat::kAnd);
+    if (pair) {
+      Account(held);
+      return phrase;
+    }
+  }
   std::string own = GenerateNode(held);
   const bool number = Node(held).category == cat::kNum;
   if (number && !IsNumberText(own)) return InsertComplement(own, phrase);
@@ -172,7 +326,7 @@ std::string Generator::NounPostModifiers(int pos) {
   const std::vector<int> deps = DepsOf(pos);
   for (auto it = deps.rbegin(); it != deps.rend(); ++it) {
     const int d = *it;
-    if (d < pos) continue;
+    if (d < pos || (IsTimeNounWord(pos) && !TimeSuffix(d).empty())) continue;
     std::string t = ModifierText(pos, d);
     text += t;
     if (text != " " && !text.empty() && !EndsWithChar(text, cn::kDe)) text += cn::kDe;

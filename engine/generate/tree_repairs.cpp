@@ -1,5 +1,6 @@
 // Repairs of the chosen tree before and during generation: the "present"
-// idiom, the coordination repair and the phrasal-verb merge.
+// idiom, the coordination repair, "ago" on its time and the phrasal-verb
+// merge.
 
 #include <string>
 
@@ -32,9 +33,59 @@ void Generator::RepairTree() {
     PresentIdiom(i);
     if (Node(i).category == cat::kWh) Node(i).genCode = Node(i).head;
     if (Node(i).category == cat::kAnd) CoordinationRepair(i);
+    AgoRepair(i);
   }
   for (int i = 1; i <= state_.sentenceLen; ++i)
+    if (Node(i).category == cat::kWh) AskingClause(i);
+  for (int i = 1; i <= state_.sentenceLen; ++i)
     if (Node(i).category == cat::kV && Known(i) && Node(i).marks < 8) PhrasalVerbMerge(i);
+}
+
+// "I know what you mean", "Tell me where he lives": a wh-word that governs
+// its clause outside a relative clause asks within it, and Chinese writes
+// it where the answer would stand, as in a question (我知道你的意思是什么,
+// 告诉我他住在哪里). The clause takes the wh-word's place in the tree and
+// the wh-word becomes the clause's dependent: its subject when the clause
+// has none and the word stands for a thing or person ("who did it"),
+// otherwise the question word on the verb. The wh-word keeps the head it
+// had in the parse in its genCode, which tells a relative clause.
+void Generator::AskingClause(int wh) {
+  const int clause = FindDepWithRelation(*tree_, wh, rclause);
+  if (clause == 0 || clause < wh) return;
+  const Category cc = Node(clause).category;
+  if ((cc != cat::kV && cc != cat::kBe) || Node(clause).depCount >= MAXDNO) return;
+  const int head = Node(wh).head;
+  const Category hc = head != 0 ? Node(head).category : cat::kNone;
+  // A relative clause, a preposition's object ("for what he did"), or a
+  // root wh-word outside a question, which refers to what came before
+  // ("..., which made her angry"), keep their shape.
+  if (head != 0 && hc != cat::kV && hc != cat::kBe) return;
+  if (head == 0 && !InQuestion()) return;
+  const Relation r = Node(wh).relation;
+  Detach(*tree_, clause, wh);
+  if (head != 0) {
+    Detach(*tree_, wh, head);
+    Attach(*tree_, clause, head, r, sink_);
+  } else {
+    Node(clause).head = 0;
+  }
+  const std::string_view w = sentence_.WordText(wh);
+  const bool thing = w == "what" || w == "who" || w == "which" || w == "whoever" || w == "whatever";
+  Attach(*tree_, wh, clause, thing && !HasDepWithRelation(*tree_, clause, rsub) ? rsub : rcmod, sink_);
+}
+
+// "He came three weeks ago": the parse hangs "ago" on the verb and takes
+// the time for its object; "ago" belongs to the time, which tells when
+// (他三周前来了).
+void Generator::AgoRepair(int pos) {
+  if (!IsWordText(pos, "ago") || pos <= 1) return;
+  const int verb = Node(pos).head;
+  const int time = pos - 1;
+  if (verb == 0 || Node(time).category != cat::kN || Node(time).head != verb) return;
+  if (Node(time).depCount >= MAXDNO) return;
+  Detach(*tree_, pos, verb);
+  Attach(*tree_, pos, time, rmod, sink_);
+  Node(time).relation = rmod;
 }
 
 // "at present" and "for the present" mean 目前.
@@ -93,6 +144,11 @@ void Generator::PhrasalVerbMerge(int verb) {
     const int p = Node(verb).deps[static_cast<std::size_t>(k)];
     const Category pc = Node(p).category;
     if (p < verb || (pc != cat::kAdv && pc != cat::kPrep) || !Known(p)) continue;
+    // "put the book on the table": a preposition with an object of its own
+    // after the verb's object is a phrase of place, not a particle.
+    if (const int o = FindDepWithRelation(*tree_, verb, robj1);
+        pc == cat::kPrep && Node(p).depCount != 0 && o != 0 && o < p)
+      continue;
     const std::string text = std::string(sentence_.WordText(verb)) + " " + std::string(sentence_.WordText(p));
     const LexEntry* e = lex->LookupEntry(text);
     if (e == nullptr || (e->FirstFlags() & ef1::kPhrasalVerb) == 0) continue;

@@ -272,8 +272,23 @@ bool ToOnNoun(C& c) {
 }
 
 // Check 32: a preposition on a noun before it.
+// Decision: a phrase after a noun may as well belong to the verb above the
+// noun ("put the book on the table", "lost to him in the final"): both
+// readings go on, except for "of", which belongs to its noun. After the
+// object of a verb, a phrase of place or time (a preposition whose phrase
+// Chinese sets before the verb: in, on, at, from, during) goes with the
+// verb rather than the object ("has a flower in her hand", "met him at the
+// station"); "with" and "without" more often describe the noun ("a girl
+// with long hair").
 bool PrepOnNoun(C& c) {
-  return !c.IsLast(c.d) && (SenseFlagByte(c.State(), c.d, cat::kPrep) & prep_flag::kNotNounModifier) == 0;
+  const std::uint8_t flags = SenseFlagByte(c.State(), c.d, cat::kPrep);
+  if (c.IsLast(c.d) || (flags & prep_flag::kNotNounModifier) != 0) return false;
+  const std::string_view w = c.Text(c.d);
+  if (w == "of") return true;
+  c.KeepBoth();
+  const bool objectOfVerb = c.Head(c.h) != 0 && c.tree[c.h].relation == robj1 && c.Cat(c.Head(c.h)) == cat::kV;
+  if (objectOfVerb && (flags & prep_flag::kBeforeVerb) != 0 && w != "with" && w != "without") c.Penalty(1);
+  return true;
 }
 
 // Check 33: a number on its noun, holding at most one word itself.

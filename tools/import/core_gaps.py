@@ -29,56 +29,6 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import import_lexicon as imp_mod  # noqa: E402
 
 OPEN_CATS = ("n", "v", "adj", "adv")
-ENTRY_RE = re.compile(r'^\s*entry\s+(?:"((?:[^"\\]|\\.)*)"|(\S+))')
-
-
-def strip_comment(line):
-    """The line without a # comment (outside quotes)."""
-    quoted, esc = False, False
-    for i, ch in enumerate(line):
-        if esc:
-            esc = False
-        elif ch == "\\" and quoted:
-            esc = True
-        elif ch == '"':
-            quoted = not quoted
-        elif ch == "#" and not quoted:
-            return line[:i]
-    return line
-
-
-def core_entries(core_dir):
-    """headword -> {"file", "line", "cats" (own categories, in order), "refs"}."""
-    entries = {}
-    for name in sorted(os.listdir(core_dir)):
-        if not name.endswith(".lex"):
-            continue
-        path = os.path.join(core_dir, name)
-        with open(path, "rb") as f:
-            text = f.read().decode("gbk", errors="replace")
-        cur = None
-        for num, raw in enumerate(text.splitlines(), 1):
-            line = strip_comment(raw).strip()
-            if not line:
-                continue
-            m = ENTRY_RE.match(line)
-            if m:
-                head = m.group(1) if m.group(1) is not None else m.group(2)
-                cur = {"file": name, "line": num, "cats": [], "refs": []}
-                entries[head] = cur   # a later entry hides an earlier one
-                continue
-            if cur is None:
-                continue
-            word = line.split(None, 1)[0]
-            if word == "REF":
-                m = re.match(r'REF\s+"((?:[^"\\]|\\.)*)"(?:.*form=(\S+))?', line)
-                if m:
-                    cur["refs"].append((m.group(1), m.group(2) or ""))
-            elif word in ("flags", "phrase", "handler", "idle-handler"):
-                continue
-            elif word not in cur["cats"]:
-                cur["cats"].append(word)
-    return entries
 
 
 def main():
@@ -95,7 +45,7 @@ def main():
     args = ap.parse_args()
     want = [c for c in args.cats.split(",") if c in OPEN_CATS]
 
-    core = core_entries(os.path.join(args.lexicon, "50-core"))
+    core = imp_mod.core_entries(args.lexicon, os.path.join(args.lexicon, "10-imported"))
     imp = imp_mod.Importer(argparse.Namespace(
         ecdict=args.ecdict, wordnet=args.wordnet, lexicon=args.lexicon))
 

@@ -362,6 +362,10 @@ def pick_terms(items, kind):
             c = c[:-1]
         if kind == "adv" and len(c) > 2 and c.endswith("地"):
             c = c[:-1]
+        if kind == "adj" and len(c) >= 3 and c[0] == "使":
+            # "disappointing" 使失望 describes what something does to people:
+            # Chinese says 令人失望.
+            c = "令人" + c[1:]
         weak = (kind == "v" and len(c) >= 3 and c[0] in "使被") or "\\" in c or \
                (kind == "n" and c.endswith("者") and len(c) > 4)
         if len(c) <= PREFERRED_TERM and not weak:
@@ -445,22 +449,59 @@ def morph_finds(form, words):
 # --------------------------------------------------------------------------
 # The hand-written files
 
-def core_headwords(lexicon_dir, imported_dir):
-    heads = set()
-    entry_re = re.compile(r'^\s*entry\s+(?:"((?:[^"\\]|\\.)*)"|(\S+))')
+ENTRY_RE = re.compile(r'^\s*entry\s+(?:"((?:[^"\\]|\\.)*)"|(\S+))')
+NOT_SENSES = ("flags", "phrase", "handler", "idle-handler")
+
+
+def strip_comment(line):
+    """The line without a # comment (outside quotes)."""
+    quoted, esc = False, False
+    for i, ch in enumerate(line):
+        if esc:
+            esc = False
+        elif ch == "\\" and quoted:
+            esc = True
+        elif ch == '"':
+            quoted = not quoted
+        elif ch == "#" and not quoted:
+            return line[:i]
+    return line
+
+
+def core_entries(lexicon_dir, imported_dir):
+    """headword -> {"file", "line", "cats" (own categories, in order), "refs"}
+    for every hand-written entry (a later entry hides an earlier one, as in
+    the engine)."""
+    entries = {}
+    paths = []
     for root, _dirs, files in os.walk(lexicon_dir):
         if os.path.abspath(root).startswith(os.path.abspath(imported_dir)):
             continue
-        for name in files:
-            if not name.endswith(".lex"):
+        paths += [os.path.join(root, n) for n in files if n.endswith(".lex")]
+    for path in sorted(paths):
+        with open(path, "rb") as f:
+            text = f.read().decode("gbk", errors="replace")
+        cur = None
+        for num, raw in enumerate(text.splitlines(), 1):
+            line = strip_comment(raw).strip()
+            if not line:
                 continue
-            with open(os.path.join(root, name), "rb") as f:
-                text = f.read().decode("gbk", errors="replace")
-            for line in text.splitlines():
-                m = entry_re.match(line)
+            m = ENTRY_RE.match(line)
+            if m:
+                head = m.group(1) if m.group(1) is not None else m.group(2)
+                cur = {"file": os.path.basename(path), "line": num, "cats": [], "refs": []}
+                entries[head] = cur
+                continue
+            if cur is None:
+                continue
+            word = line.split(None, 1)[0]
+            if word == "REF":
+                m = re.match(r'REF\s+"?((?:[^"\\ ]|\\.)*)"?(?:.*form=(\S+))?', line)
                 if m:
-                    heads.add(m.group(1) if m.group(1) is not None else m.group(2))
-    return heads
+                    cur["refs"].append((m.group(1), m.group(2) or ""))
+            elif word not in NOT_SENSES and word not in cur["cats"]:
+                cur["cats"].append(word)
+    return entries
 
 
 def declared_classes(lexicon_dir):
@@ -483,7 +524,8 @@ class Importer:
         self.args = args
         self.wn = WordNet(args.wordnet)
         self.imported_dir = os.path.join(args.lexicon, "10-imported")
-        self.core = core_headwords(args.lexicon, self.imported_dir)
+        self.core_info = core_entries(args.lexicon, self.imported_dir)
+        self.core = set(self.core_info)
         declared = declared_classes(args.lexicon)
         self.class_text = {}
         for name, num in CLASS_NUMBERS.items():
@@ -491,6 +533,7 @@ class Importer:
         self.rows = {}
         self.copied = set()   # lower-case headwords that share a capitalised row
         self.read_ecdict()
+        self.verb_forms = self.read_verb_forms()
         self.classifier_synsets = []
         for lemma, sense, cl in tables.CLASSIFIER_SYNSETS:
             off = self.wn.synset_of(lemma, sense)
@@ -529,6 +572,52 @@ class Importer:
             if w != lw and w[0].isupper() and lw not in self.rows and lw in lower:
                 self.rows[lw] = self.rows[w]
                 self.copied.add(lw)
+
+    def read_verb_forms(self):
+        """form -> (base, form flag) for the -ing and past forms ECDICT lists
+        under its verbs ("disappointed" -> disappoint PAST), the most frequent
+        base first. ECDICT files many participle adjectives under themselves
+        ("0:disappointed"), so their rows do not say which verb they belong
+        to; the verb's own row does."""
+        forms = {}
+        for w in sorted(self.rows, key=lambda x: (rank_of(self.rows[x]) or 10 ** 7, x)):
+            row = self.rows[w]
+            if not w.islower() or not self.is_verb_row(w, row):
+                continue
+            parts = exchange_parts(row["exchange"])
+            past, part, ing = parts.get("p"), parts.get("d"), parts.get("i")
+            found = []
+            if ing:
+                found.append((ing, "ING"))
+            if past and past == part:
+                found.append((past, "PAST"))
+            else:
+                found += [(f, flag) for f, flag in ((past, "ED"), (part, "EN")) if f]
+            for form, flag in found:
+                if form != w and HEADWORD_RE.match(form):
+                    forms.setdefault(form, (w, flag))
+        return forms
+
+    def is_verb_row(self, w, row):
+        senses = parse_translation(row["translation"])[0]
+        return any(p in ("v", "vt", "vi") for p, _i in senses) or self.wn.has("verb", w)
+
+    def is_verb_lemma(self, w, row):
+        """A verb with inflections of its own ("weed": weeds, weeding) is a
+        base form, whatever else its spelling suggests."""
+        parts = exchange_parts(row["exchange"])
+        return self.is_verb_row(w, row) and any(parts.get(k) not in (None, w) for k in ("3", "i"))
+
+    def verb_form_of(self, w, row, base, inflected):
+        """(base, flag) when w is a form of a verb: an -ing form or a past
+        form, either filed under its base ("living" 0:live) or listed only
+        by the verb's own row ("disappointed")."""
+        if self.is_verb_lemma(w, row):
+            return None
+        if inflected:
+            flag = exchange_form(row["exchange"])
+            return (base, flag) if flag in VERB_FORM_FLAGS else None
+        return self.verb_forms.get(w)
 
     # -- nouns --------------------------------------------------------------
 
@@ -622,6 +711,11 @@ class Importer:
             if proper and lowercase_common(w, rank):
                 continue
             e = self.make_entry(w, row, senses, proper)
+            vform = None if proper else self.verb_form_of(w, row, base, inflected)
+            if e and vform:
+                e["participle"] = vform   # settled once every verb is known
+                e["filed_under_base"] = inflected
+                inflected = False
             if (pnames or places) and not proper and w.isalpha() and e is None:
                 cap = w[0].upper() + w[1:]
                 if cap not in self.rows and cap not in taken and lw not in self.core:
@@ -661,8 +755,40 @@ class Importer:
                             "refs": [], "file": "names", "rank": 10 ** 6}
             order.append(cap)
         self.entries, self.order, self.skipped_closed = entries, order, skipped_closed
+        self.settle_participles()
         self.drop_stealers()
         self.add_irregular()
+        self.check_refs()
+
+    def settle_participles(self):
+        """An -ing or past form keeps only the senses that are its own (the
+        adjective "disappointed" 失望, the nouns "meeting", "building") and
+        reaches its verb through a reference with the form flag. Its own verb
+        senses go: they would read the form as a base verb (and ECDICT's rows
+        of forms mostly repeat the base's line); a noun is its own only where
+        WordNet knows that noun. An entry left with nothing of its own is not
+        written: the engine's suffix rules or the irregular forms find the
+        verb. A form whose base offers no verb sense keeps its entry as it
+        is, since nothing else would give the word a meaning."""
+        for w in list(self.order):
+            e = self.entries[w]
+            vform = e.pop("participle", None)
+            under_base = e.pop("filed_under_base", False)
+            if vform is None or "v" not in self.categories_of(vform[0]):
+                continue
+            if vform[1] == "ING" and any(s[0] == "adj" for s in e["senses"]) and not under_base:
+                # An -ing adjective that ECDICT files under itself
+                # ("interesting", "boring") is hardly ever the progressive
+                # of its verb; after "be" the verb would win.
+                continue
+            kept = [s for s in e["senses"] if s[0] != "v" and (s[0] != "n" or self.wn.has("noun", w))]
+            if not kept:
+                del self.entries[w]
+                continue
+            e["senses"] = kept
+            e["file"] = {"n": "nouns", "adj": "adjectives", "adv": "adverbs"}[kept[0][0]]
+            e["refs"].append(vform)
+        self.order = [w for w in self.order if w in self.entries]
 
     def drop_stealers(self):
         """Drops imported headwords through which the engine's suffix rules
@@ -835,6 +961,14 @@ class Importer:
                     res.append((c, t, {}))
         return res
 
+    @staticmethod
+    def causative_slot(text, codes):
+        """A causative verb (使失望, 使感兴趣) takes its object between 使
+        and the rest: "it disappointed me" 它使我失望."""
+        if len(text) >= 3 and text[0] == "使" and "\\" not in text and codes & {"t1", "x1", "v2", "v3"}:
+            return "使\\o" + text[1:]
+        return text
+
     def verb_senses(self, w, vt_items, vi_items, v_items, first_kind):
         codes = self.wn.verb_codes(w)
         trans = {c for c in codes if c[0] in "tdvx"}
@@ -850,7 +984,7 @@ class Importer:
         if vt and vi and vt[0] != vi[0]:
             t_codes = trans | {"t1"}
             i_codes = intr | {"i0"}
-            pair = [("v", vt[0], {"codes": t_codes}), ("v", vi[0], {"codes": i_codes})]
+            pair = [("v", self.causative_slot(vt[0], t_codes), {"codes": t_codes}), ("v", vi[0], {"codes": i_codes})]
             if first_kind == "vi":
                 pair.reverse()
             return pair
@@ -871,7 +1005,7 @@ class Importer:
                 codes = codes | {"t1"}
         if not codes & {"i0", "t1"}:
             codes = codes | ({"t1"} if trans else {"i0"})
-        out.append(("v", text, {"codes": codes}))
+        out.append(("v", self.causative_slot(text, codes), {"codes": codes}))
         return out
 
     # -- irregular forms ----------------------------------------------------
@@ -965,6 +1099,35 @@ class Importer:
                 self.order.append(form)
                 self.irregular += 1
 
+    def categories_of(self, w):
+        """The parts of speech a headword's own senses have, imported or
+        hand-written (the hand-written entry wins, as in the engine)."""
+        if w in self.core_info:
+            return set(self.core_info[w]["cats"])
+        e = self.entries.get(w)
+        return {c for c, _t, _f in e["senses"]} if e else set()
+
+    def check_refs(self):
+        """Drops every reference whose target has no sense that takes the
+        form ("banking" -> bank ING where bank is only a noun, "biceps" ->
+        "bicep", which no one defines): the engine would find nothing there.
+        An entry left with no sense and no reference goes."""
+        self.dropped_refs = []
+        for w in list(self.order):
+            e = self.entries[w]
+            kept = []
+            for target, form in e["refs"]:
+                need = FORM_TAKES.get(form)
+                cats = self.categories_of(target)
+                if cats and (need is None or cats & need):
+                    kept.append((target, form))
+                else:
+                    self.dropped_refs.append((w, target, form))
+            e["refs"] = kept
+            if not kept and not e["senses"]:
+                del self.entries[w]
+        self.order = [w for w in self.order if w in self.entries]
+
     # -- writing ------------------------------------------------------------
 
     def fmt_sense(self, cat, text, f):
@@ -1030,6 +1193,20 @@ def senses_first_place(raw):
     return p is not None and (n is None or p.start() < n.start())
 
 
+VERB_FORM_FLAGS = ("ING", "PAST", "ED", "EN")
+# The categories the engine lets each form flag through (its CheckForm);
+# a flag not listed here passes every category.
+_VERBAL = {"aux", "be", "v"}
+FORM_TAKES = {"S": {"n", "num"} | _VERBAL, "PLURAL": {"n", "num"} | _VERBAL,
+              "SINGULAR": {"n", "num"} | _VERBAL, "ING": _VERBAL, "PAST": _VERBAL,
+              "ED": _VERBAL, "EN": _VERBAL, "ER": {"adj", "adv"}}
+
+
+def exchange_parts(exch):
+    """ECDICT's exchange column as a dict: {"p": past, "d": participle, ...}."""
+    return dict(p.split(":", 1) for p in exch.split("/") if ":" in p)
+
+
 def exchange_form(exch):
     m = re.search(r"(^|/)1:([^/]+)", exch)
     if not m:
@@ -1057,8 +1234,9 @@ def main():
     for path, n in imp.write():
         print("%6d  %s" % (n, os.path.relpath(path, root)))
     heads = sum(1 for e in imp.entries.values() if e["senses"])
-    print("%6d  headwords with senses, %d irregular forms, %d hand-written headwords skipped"
-          % (heads, imp.irregular, len(imp.core)))
+    print("%6d  headwords with senses, %d irregular forms, %d hand-written headwords skipped, "
+          "%d references to no fitting sense dropped"
+          % (heads, imp.irregular, len(imp.core), len(imp.dropped_refs)))
 
 
 if __name__ == "__main__":

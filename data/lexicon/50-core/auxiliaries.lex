@@ -26,7 +26,7 @@ entry should
 
 entry can
   flags single-modal
-  aux "能" flags=modal
+  aux "可以" flags=modal
   n "罐头" codes=C classes=artifact classifier=1
   v "把\o装罐" codes=t1
 
@@ -36,11 +36,11 @@ entry could
 
 entry may
   flags single-modal
-  aux "可能" flags=modal
+  aux "可能会" flags=modal
 
 entry might
   flags single-modal
-  aux "可能" flags=modal
+  aux "可能会" flags=modal
   n "力量" codes=U classes=attribute
 
 entry must
@@ -74,7 +74,7 @@ entry "ought to"
 
 entry "have to"
   flags fixed-phrase keep-start-form
-  aux "不得不" flags=modal
+  aux "必须" flags=modal
 
 entry "used to"
   flags fixed-phrase

@@ -8,7 +8,7 @@ entry because
   phrase "because of"
 
 entry although
-  conj "虽然" flags=clause-front
+  conj "尽管" flags=clause-front
 
 entry though
   conj "虽然" flags=clause-front
@@ -20,7 +20,7 @@ entry unless
   conj "除非" flags=clause-front
 
 entry while
-  conj "当\C的时候" flags=clause-front
+  conj "\C时" flags=clause-front
   n "一会儿" codes=C classes=time
 
 entry whereas
@@ -36,14 +36,14 @@ entry once
   phrase "once more"
 
 entry or
-  and "或者"
+  and "或"
 
 entry nor
   and "也不"
 
 entry but
-  conj "但是"
-  and "但是"
+  conj "但"
+  and "但"
   prep "除了\C"
 
 entry yet

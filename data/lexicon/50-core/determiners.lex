@@ -113,6 +113,7 @@ entry much
   adv "很" flags=not-before-adj
   adj "很多"
   pron "很多" flags=subject|object
+  phrase "very much"
 
 entry few
   det "很少"
@@ -151,7 +152,7 @@ entry own
   v "拥有" codes=t1
 
 entry such
-  det "这样的"
+  det "这种"
   adj "这样的"
   phrase "such as"
 

@@ -58,12 +58,12 @@ entry day
   n "天" codes=C classes=time classifier=51
 
 entry night
-  n "夜晚" codes=C classes=time
+  n "晚上" codes=C classes=time
   phrase "last night"
 
 
 entry week
-  n "星期" codes=C classes=time classifier=1
+  n "周" codes=C classes=time classifier=51
   phrase "last week"
   phrase "next week"
   phrase "this week"
@@ -160,7 +160,7 @@ entry company
   n "公司" codes=C classes=group classifier=9
 
 entry hotel
-  n "旅馆" codes=C classes=building classifier=9
+  n "酒店" codes=C classes=building classifier=9
 
 entry bank
   n "银行" codes=C classes=building classifier=9 context="money account loan"
@@ -496,7 +496,7 @@ entry Chinese
   n "中国人" codes=C classes=human classifier=1
 
 entry way
-  n "方法" codes=C classes=act classifier=28
+  n "方式" codes=C classes=act classifier=28
   n "路" codes=C classes=place classifier=5 context="road street lost"
   adv "远远"
   phrase "by the way"
@@ -708,7 +708,8 @@ entry arrive
   v "到达" codes=i0
 
 entry believe
-  v "相信" codes=t1,t5
+  v "认为" codes=t5
+  v "相信" codes=t1
 
 entry agree
   v "同意" codes=i0,t5,t3
@@ -747,7 +748,8 @@ entry cheer
   n "欢呼" codes=C,U classes=communication,attribute
 
 entry want
-  v "想要" codes=t1,t3,v3
+  v "想" codes=t3
+  v "想要" codes=t1,v3
   n "需要" codes=U classes=state,object,feeling
 
 entry play
@@ -784,7 +786,7 @@ entry finish
   n "终点" codes=C,U classes=attribute,time,state,place
 
 entry stay
-  v "停留" codes=i0
+  v "待" codes=i0
   v "保持" codes=l7 constraints=1
   n "停留" codes=C,U classes=act,state,communication,artifact
 
@@ -860,9 +862,11 @@ entry small
 
 entry new
   adj "新"
+  phrase "new york"
+  phrase "new zealand"
 
 entry happy
-  adj "快乐"
+  adj "高兴"
 
 entry beautiful
   adj "美丽"
@@ -1104,7 +1108,7 @@ entry due
   adj "到期"
 
 entry very
-  adv "非常" flags=not-verb-modifier
+  adv "很" flags=not-verb-modifier
 
 entry really
   adv "真的" flags=mid-position
@@ -1206,3 +1210,125 @@ entry thanks
 
 entry thank
   v "感谢" codes=t1
+
+# "later" is the adverb of time in its own right (以后); as the comparative
+# of "late" it would come out 更晚地.
+entry later
+  adv "以后"
+  adj "更晚"
+
+# Imported first senses that miss the everyday meaning: "tiny" is small,
+# not few; "common" is what is often met; a "threat" is 威胁.
+entry tiny
+  adj "微小"
+
+entry common
+  adj "常见"
+
+entry threat
+  n "威胁" codes=C,U classes=state,communication
+
+# An area or a region of the world is a 地区; "nuclear" power and weapons
+# are 核 (核电, 核武器); an experience one lives through is 体验.
+entry area
+  n "地区" codes=C classes=place,cognition,body,state
+
+entry region
+  n "地区" codes=C classes=place,body,quantity
+
+entry nuclear
+  adj "核"
+
+entry experience
+  n "体验" codes=C,U classes=cognition,event
+  v "经历" codes=t1
+
+entry airline
+  n "航空公司" codes=C classes=artifact,group classifier=9
+
+entry currently
+  adv "目前"
+
+# News words: a "state" in speech is 表示 (the noun stays 州 or 状态), a
+# report is 报道, an attack 袭击, a storm 风暴, a flight 航班; the parts of
+# a land are 北部, 南部, 东部, 西部; a lens is 镜头.
+entry state
+  n "州" codes=C classes=place domain=9 classifier=1 context="government federal capital country"
+  n "状态" codes=C classes=state classifier=28 context="condition mind"
+  v "表示" codes=t1,t5,x9
+
+entry report
+  v "报道" codes=i0,t1,t5
+  n "报道" codes=C,U classes=communication,event classifier=30
+
+entry attack
+  v "攻击" codes=i0,t1
+  n "袭击" codes=C,U classes=act,communication
+
+entry storm
+  n "风暴" codes=C,U classes=phenomenon,weather,state,act
+  v "猛攻" codes=t1
+
+entry flight
+  n "航班" codes=C classes=group,act,artifact
+
+entry northern
+  adj "北部"
+
+entry southern
+  adj "南部"
+
+entry eastern
+  adj "东部"
+
+entry western
+  adj "西部"
+
+entry lens
+  n "镜头" codes=C classes=artifact
+
+entry lenses
+  REF lens form=PLURAL
+
+# The name of a people as a noun is first its language, which one speaks,
+# studies and learns (我学法语); the people themselves come second.
+
+entry French
+  n "法语" codes=U classes=language
+  n "法国人" codes=C classes=human classifier=1
+  adj "法国"
+
+entry Spanish
+  n "西班牙语" codes=U classes=language
+  n "西班牙人" codes=C classes=human classifier=1
+  adj "西班牙"
+
+entry German
+  n "德语" codes=U classes=language
+  n "德国人" codes=C classes=human classifier=1
+  adj "德国"
+
+entry Japanese
+  n "日语" codes=U classes=language
+  n "日本人" codes=C classes=human classifier=1
+  adj "日本"
+
+entry Italian
+  n "意大利语" codes=U classes=language
+  n "意大利人" codes=C classes=human classifier=1
+  adj "意大利"
+
+entry Russian
+  n "俄语" codes=U classes=language
+  n "俄罗斯人" codes=C classes=human classifier=1
+  adj "俄罗斯"
+
+entry Korean
+  n "韩语" codes=U classes=language
+  n "韩国人" codes=C classes=human classifier=1
+  adj "韩国"
+
+entry Portuguese
+  n "葡萄牙语" codes=U classes=language
+  n "葡萄牙人" codes=C classes=human classifier=1
+  adj "葡萄牙"

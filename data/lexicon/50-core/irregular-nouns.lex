@@ -136,7 +136,7 @@ entry person
 
 entry people
   n "人" codes=C classes=human
-  n "民族" codes=C classes=group context="nation country tribe"
+  n "民族" codes=C classes=group context="nation tribe ethnic"
   handler plural
 
 entry criterion
@@ -156,8 +156,8 @@ entry medium
   adj "中等"
 
 entry media
-  REF medium form=PLURAL
   n "媒体" codes=C,U classes=communication
+  REF medium form=PLURAL
 
 entry analysis
   n "分析" codes=C,U classes=cognition

@@ -388,7 +388,7 @@ entry prove
 
 entry put
   flags base-is-past base-is-participle
-  v "放\o" codes=t1,x9
+  v "放\o" codes=t1,x9 pos="在"
 
 entry quit
   flags base-is-past base-is-participle
@@ -617,6 +617,7 @@ entry swing
 
 entry take
   v "拿" codes=t1
+  phrase "take place"
   v "花费" codes=d1 constraints=1
   v "带" codes=t1 constraints=1
   v "乘坐" codes=t1 constraints=1
@@ -632,8 +633,8 @@ entry tell
   v "告诉" codes=t1,d1,d5,v3
 
 entry think
-  v "想" codes=t5,i0
-  v "认为" codes=t5 constraints=1
+  v "觉得" codes=t5
+  v "想" codes=i0,t1
 
 entry throw
   v "扔" codes=t1,d1

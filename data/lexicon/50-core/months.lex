@@ -93,57 +93,57 @@ entry Dec
   REF December form=ABBR
 
 entry Monday
-  n "星期一" codes=U,C,PN classes=time
+  n "周一" codes=U,C,PN classes=time
   phrase "on Monday"
 
 entry Tuesday
-  n "星期二" codes=U,C,PN classes=time
+  n "周二" codes=U,C,PN classes=time
   phrase "on Tuesday"
 
 entry Wednesday
-  n "星期三" codes=U,C,PN classes=time
+  n "周三" codes=U,C,PN classes=time
   phrase "on Wednesday"
 
 entry Thursday
-  n "星期四" codes=U,C,PN classes=time
+  n "周四" codes=U,C,PN classes=time
   phrase "on Thursday"
 
 entry Friday
-  n "星期五" codes=U,C,PN classes=time
+  n "周五" codes=U,C,PN classes=time
   phrase "on Friday"
 
 entry Saturday
-  n "星期六" codes=U,C,PN classes=time
+  n "周六" codes=U,C,PN classes=time
   phrase "on Saturday"
 
 entry Sunday
-  n "星期日" codes=U,C,PN classes=time
+  n "周日" codes=U,C,PN classes=time
   phrase "on Sunday"
 
 entry "on Monday"
   flags fixed-phrase
-  adv "在星期一"
+  adv "周一"
 
 entry "on Tuesday"
   flags fixed-phrase
-  adv "在星期二"
+  adv "周二"
 
 entry "on Wednesday"
   flags fixed-phrase
-  adv "在星期三"
+  adv "周三"
 
 entry "on Thursday"
   flags fixed-phrase
-  adv "在星期四"
+  adv "周四"
 
 entry "on Friday"
   flags fixed-phrase
-  adv "在星期五"
+  adv "周五"
 
 entry "on Saturday"
   flags fixed-phrase
-  adv "在星期六"
+  adv "周六"
 
 entry "on Sunday"
   flags fixed-phrase
-  adv "在星期日"
+  adv "周日"

@@ -349,7 +349,7 @@ entry "last night"
 
 entry "last week"
   flags fixed-phrase
-  adv "上个星期"
+  adv "上周"
 
 entry "last year"
   flags fixed-phrase
@@ -361,7 +361,7 @@ entry "last month"
 
 entry "next week"
   flags fixed-phrase
-  adv "下个星期"
+  adv "下周"
 
 entry "next year"
   flags fixed-phrase
@@ -698,3 +698,60 @@ entry "turn around"
 entry "a lot"
   flags fixed-phrase
   adv "很多"
+
+# "very much" after the verb says how much the verb holds: Chinese puts
+# the degree before it (我非常喜欢它).
+entry "very much"
+  flags fixed-phrase
+  adv "非常"
+
+# Place names of more than one word, which word by word come out wrong
+# (新约克, 联合州). Their first words list them, so that the names are
+# found whatever the case of the words.
+entry unite
+  v "联合" codes=i0
+  v "统一" codes=t1
+
+entry united
+  adj "联合"
+  REF "unite" form=PAST
+  phrase "united states"
+  phrase "united kingdom"
+  phrase "united nations"
+
+entry hong
+  n "行" codes=C
+  phrase "hong kong"
+
+entry "new york"
+  flags fixed-phrase
+  n "纽约" codes=PN classes=place
+
+entry "new zealand"
+  flags fixed-phrase
+  n "新西兰" codes=PN classes=place
+
+entry "hong kong"
+  flags fixed-phrase
+  n "香港" codes=PN classes=place
+
+entry "united states"
+  flags fixed-phrase
+  n "美国" codes=PN classes=place
+
+entry "united kingdom"
+  flags fixed-phrase
+  n "英国" codes=PN classes=place
+
+entry "united nations"
+  flags fixed-phrase
+  n "联合国" codes=PN classes=group
+
+entry "at the time"
+  flags fixed-phrase
+  adv "当时"
+
+# "take place": an event happens (发生), "took place" in any form.
+entry "take place"
+  flags fixed-phrase keep-start-form
+  v "发生" codes=i0

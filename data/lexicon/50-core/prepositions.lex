@@ -37,7 +37,7 @@ entry of
 
 entry in
   prep "在\C里" flags=before-verb
-  adv "在家" flags=predicative
+  adv "在" flags=predicative
   phrase "in fact"
   phrase "in time"
   phrase "in addition"
@@ -77,6 +77,7 @@ entry on
 entry at
   prep "在\C" flags=before-verb
   phrase "at least"
+  phrase "at the time"
   phrase "at last"
   phrase "at first"
   phrase "at once"

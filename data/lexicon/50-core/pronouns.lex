@@ -108,7 +108,7 @@ entry nobody
   pron "没有人" flags=subject|object
 
 entry something
-  n "某事" codes=U classes=thing
+  n "东西" codes=U classes=thing
 
 entry anything
   n "任何事" codes=U classes=thing

@@ -158,7 +158,7 @@ entry just
   adj "公正"
 
 entry still
-  adv "仍然" flags=mid-position
+  adv "还" flags=mid-position
   adj "静止"
 
 entry shop

@@ -23,7 +23,7 @@ entry where
 
 entry when
   wh "什么时候"
-  conj "当\C的时候" flags=clause-front
+  conj "\C的时候" flags=clause-front
 
 entry why
   wh "为什么"
