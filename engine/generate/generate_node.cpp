@@ -390,8 +390,9 @@ std::string Generator::GenerateAnd(int pos) {
     own = InsertComplement(ChooseEquivalent(pos, cat::kAnd, 0), "");
   }
   if (deps.size() == 1) return own + GenerateNode(deps[0]);
-  // The design abandons the sentence here; a list the parse built oddly is
-  // still worth its words, so the texts are joined in order instead.
+  // An "and" with dependents of no known shape: a list the parse built oddly
+  // is still worth its words, so the texts are joined in order (the
+  // diagnostic says so) rather than the sentence being given up.
   if (Node(deps[0]).category != cat::kComma) sink_.Diagnose(kDiagWeirdAnd);
   std::string text = GenerateNode(deps[0]) + own;
   for (std::size_t k = 1; k < deps.size(); ++k) text += GenerateNode(deps[k]);
