@@ -13,7 +13,7 @@ import sys
 
 REWRITTEN = re.compile(r'^<(img|input|frame|a|meta|font|basefont)\b', re.I)
 BASE = b'<base href="http://example.com/x.html">'
-LIMIT = 400
+LIMIT = int(os.environ.get('WB_MARKUP_LIMIT', '400'))
 
 
 class Tags(html.parser.HTMLParser):
