@@ -633,6 +633,9 @@ void Generator::ClauseObjects(int pos, Clause& c) {
       c.fronted = GenerateNode(d);
       continue;
     }
+    // What was said, when it is a long clause, stands after a comma
+    // (研究人员表示，这可能……); a short one follows the verb directly.
+    if (clauseObject && SubtreeSize(d) >= 8 && IsReportingVerb(pos)) objects += cn::kComma;
     objects += GenerateNode(d);
     c.noun = true;
   }
@@ -853,6 +856,30 @@ std::string Generator::AssembleClause(int pos, Clause& c) {
   return out;
 }
 
+// The verbs that report what someone said or made known.
+bool Generator::IsReportingVerb(int pos) const {
+  static constexpr std::string_view kVerbs[] = {"say",   "announce", "state", "report",
+                                                "suggest", "claim",  "add",   "explain"};
+  for (std::string_view v : kVerbs)
+    if (IsWordText(pos, v)) return true;
+  return false;
+}
+
+// "in the Brisbane Open", "in the United States": a capitalised noun inside
+// the sentence with nothing but "the" and other capitalised words before it
+// names a place, which takes the bare 在 like a single name (在伦敦).
+bool Generator::NamesAPlace(int obj) const {
+  const std::string_view surface = state_.textPool.Get(Word(obj).text);
+  if (obj <= 1 || surface.empty() || surface[0] < 'A' || surface[0] > 'Z') return false;
+  for (int d : DepsOf(obj)) {
+    if (IsWordText(d, "the")) continue;
+    const std::string_view ds = state_.textPool.Get(Word(d).text);
+    if (d < obj && Node(d).depCount == 0 && !ds.empty() && ds[0] >= 'A' && ds[0] <= 'Z') continue;
+    return false;
+  }
+  return true;
+}
+
 // A prepositional phrase: the preposition's frame around its object. On a
 // noun the place frame loses its 在 (桌子上的书), "from" becomes 来自 and
 // "with" 有. A year after "in", "since" and the like is written with 年,
@@ -918,6 +945,7 @@ std::string Generator::PrepPhrase(int prep, bool modifiesNoun, std::string_view 
       const NounFields* n = s ? s->Noun() : nullptr;
       if (n != nullptr ? HasNounCode(n->codes, nc::PN) : (Flags(obj) & wf::WF_NOTFOUND) != 0) bare = true;
     }
+    if (oc == cat::kN && NamesAPlace(obj)) bare = true;
   }
   if (bare && StartsWith(own, cn::kZai) && slot == 2 && own.size() == 6) own = std::string(cn::kZai) + "\\C";
   if (modifiesNoun) {
