@@ -459,12 +459,17 @@ std::string Generator::AdverbText(int verb, int adv, Clause& c) {
     return {};
   }
   const bool hasObject = FindDepWithRelation(*tree_, verb, robj1) != 0;
-  if (!hasObject && Node(adv).depCount == 0 && IsMannerAdverb(sentence_.WordText(adv)) && CharCount(t) <= 2) {
-    c.complement += std::string(cn::kDe2) + std::string(cn::kHen) + t;
+  // Only a one-character adjective makes the 得很 complement (跑得很快); a
+  // comparison takes 得 alone (跑得更快); a longer word stands before the
+  // verb with 地 (高声地哭, 努力地学习).
+  const bool comparing = StartsWith(t, "\xB8\xFC");  // 更
+  if (!hasObject && Node(adv).depCount == 0 && IsMannerAdverb(sentence_.WordText(adv)) &&
+      (CharCount(t) == 1 || (comparing && CharCount(t) == 2))) {
+    c.complement += std::string(cn::kDe2) + (comparing ? std::string() : std::string(cn::kHen)) + t;
     return {};
   }
   if (Node(adv).depCount == 0 && IsMannerAdverb(sentence_.WordText(adv)) && CharCount(t) >= 2 &&
-      !EndsWithChar(t, "\xB5\xD8"))  // 地
+      !EndsWithChar(t, "\xB5\xD8") && !EndsWithChar(t, cn::kDe))  // 地; 真的 takes none
     t += "\xB5\xD8";
   return t;
 }
