@@ -17,6 +17,8 @@
 
 namespace wb {
 
+constexpr int kLongWhenClause = 9;  // words, "when" included
+
 namespace {
 
 inline constexpr std::string_view kDiagOneDependent = "prep/conj should and can have only 1 dependent!";
@@ -234,7 +236,14 @@ std::string Generator::GenerateWithDeps(int pos) {
       if (Node(pos).depCount != 1) sink_.Diagnose(kDiagOneDependent);
       std::string dep;
       for (int d : DepsOf(pos)) dep += GenerateNode(d);
-      std::string text = InsertComplement(ChooseEquivalent(pos, c, 0), dep);
+      std::string own = ChooseEquivalent(pos, c, 0);
+      // A long "when" clause closes with the written 时 rather than the
+      // spoken 的时候 (在响应警报并封锁道路时).
+      constexpr std::string_view kDeShiHou = "\xB5\xC4\xCA\xB1\xBA\xF2";  // 的时候
+      if (IsWordText(pos, "when") && SubtreeSize(pos) > kLongWhenClause && own.size() >= kDeShiHou.size() &&
+          std::string_view(own).substr(own.size() - kDeShiHou.size()) == kDeShiHou)
+        own.replace(own.size() - kDeShiHou.size(), kDeShiHou.size(), "\xCA\xB1");  // 时
+      std::string text = InsertComplement(own, dep);
       // An opening clause is set off from the main clause.
       if (Node(pos).head != 0 && pos < Node(pos).head) text += cn::kComma;
       return text;
