@@ -371,6 +371,13 @@ bool Generator::LoneListComma(int pos) const {
   return after <= state_.sentenceLen && sentence_.WordText(after) == ",";
 }
 
+// Whether the last conjunct of a list is an action without a subject of its
+// own ("sang, danced, and laughed"), which keeps its 并且.
+bool Generator::ListsActions(int last) const {
+  const Category c = Node(last).category;
+  return (c == cat::kV || c == cat::kBe) && !HasDepWithRelation(*tree_, last, rsub);
+}
+
 // "and": 和 between nouns, pronouns and numbers, 并 between verbs, a comma
 // before a clause with a subject of its own (他来了，她走了), 并且 elsewhere.
 std::string Generator::GenerateAnd(int pos) {
@@ -393,6 +400,8 @@ std::string Generator::GenerateAnd(int pos) {
       own = cn::kHe;
     else if (first == cat::kV || first == cat::kBe)
       own = HasDepWithRelation(*tree_, deps.back(), rsub) ? std::string(cn::kComma) : std::string(cn::kBing);
+    else if (first == cat::kComma && !ListsActions(deps.back()))
+      own.clear();  // ", and" before a clause or a description: the comma alone (……，唯一的……)
     else
       own = cn::kBingQie;
   } else {
