@@ -399,7 +399,11 @@ std::string Generator::GenerateAnd(int pos) {
     if (first == cat::kNum || first == cat::kN || first == cat::kPron || (first == cat::kComma && ListsThings(deps[0])))
       own = cn::kHe;
     else if (first == cat::kV || first == cat::kBe)
-      own = HasDepWithRelation(*tree_, deps.back(), rsub) ? std::string(cn::kComma) : std::string(cn::kBing);
+      // A second action with words of its own after it is set off by a
+      // comma too (她打开了门，并向外看); a bare verb joins with 并 alone.
+      own = HasDepWithRelation(*tree_, deps.back(), rsub) ? std::string(cn::kComma)
+            : SubtreeSize(deps.back()) >= 3 ? std::string(cn::kComma) + std::string(cn::kBing)
+                                            : std::string(cn::kBing);
     else if (first == cat::kComma && !ListsActions(deps.back()))
       own.clear();  // ", and" before a clause or a description: the comma alone (……，唯一的……)
     else
