@@ -22,6 +22,8 @@
 
 namespace wb {
 
+constexpr int kLongOpening = 3;  // words of an opening phrase set off by a comma
+
 namespace {
 
 // Whether a finished action of a main clause is marked with 了 (他买了一本书).
@@ -164,6 +166,11 @@ void Generator::ClauseSubject(int pos, Clause& c) {
     if (k == cat::kAdv || k == cat::kWh || k == cat::kAux) continue;
     c.preSubject += k == cat::kPrep ? PrepPhrase(d, false) : GenerateNode(d);
     c.done.set(static_cast<std::size_t>(d));
+    // An opening phrase of some length is set off from the subject
+    // (在过去的十年里，这座城市……), as English may leave unmarked.
+    if (k == cat::kPrep && SubtreeSize(d) >= kLongOpening && d + SubtreeSize(d) <= c.subject &&
+        !EndsWithChar(c.preSubject, cn::kComma) && sentence_.WordText(d + SubtreeSize(d)) != ",")
+      c.preSubject += cn::kComma;
   }
   // A first-word auxiliary outside a question is a condition ("Should you
   // need help"), or a wish ("May you be happy!").
