@@ -870,8 +870,9 @@ std::string Generator::AssembleClause(int pos, Clause& c) {
 
 // The verbs that report what someone said or made known.
 bool Generator::IsReportingVerb(int pos) const {
-  static constexpr std::string_view kVerbs[] = {"say",   "announce", "state", "report",
-                                                "suggest", "claim",  "add",   "explain"};
+  static constexpr std::string_view kVerbs[] = {"say",   "announce", "state",   "report", "suggest", "claim",
+                                                "add",   "explain",  "show",    "find",   "note",    "warn",
+                                                "argue", "reveal",   "confirm", "indicate"};
   for (std::string_view v : kVerbs)
     if (IsWordText(pos, v)) return true;
   return false;
