@@ -22,6 +22,8 @@
 
 namespace wb {
 
+constexpr int kLongOpening = 3;  // words of an opening phrase set off by a comma
+
 namespace {
 
 // Whether a finished action of a main clause is marked with 了 (他买了一本书).
@@ -164,6 +166,11 @@ void Generator::ClauseSubject(int pos, Clause& c) {
     if (k == cat::kAdv || k == cat::kWh || k == cat::kAux) continue;
     c.preSubject += k == cat::kPrep ? PrepPhrase(d, false) : GenerateNode(d);
     c.done.set(static_cast<std::size_t>(d));
+    // An opening phrase of some length is set off from the subject
+    // (在过去的十年里，这座城市……), as English may leave unmarked.
+    if (k == cat::kPrep && SubtreeSize(d) >= kLongOpening && d + SubtreeSize(d) <= c.subject &&
+        !EndsWithChar(c.preSubject, cn::kComma) && sentence_.WordText(d + SubtreeSize(d)) != ",")
+      c.preSubject += cn::kComma;
   }
   // A first-word auxiliary outside a question is a condition ("Should you
   // need help"), or a wish ("May you be happy!").
@@ -459,12 +466,17 @@ std::string Generator::AdverbText(int verb, int adv, Clause& c) {
     return {};
   }
   const bool hasObject = FindDepWithRelation(*tree_, verb, robj1) != 0;
-  if (!hasObject && Node(adv).depCount == 0 && IsMannerAdverb(sentence_.WordText(adv)) && CharCount(t) <= 2) {
-    c.complement += std::string(cn::kDe2) + std::string(cn::kHen) + t;
+  // Only a one-character adjective makes the 得很 complement (跑得很快); a
+  // comparison takes 得 alone (跑得更快); a longer word stands before the
+  // verb with 地 (高声地哭, 努力地学习).
+  const bool comparing = StartsWith(t, "\xB8\xFC");  // 更
+  if (!hasObject && Node(adv).depCount == 0 && IsMannerAdverb(sentence_.WordText(adv)) &&
+      (CharCount(t) == 1 || (comparing && CharCount(t) == 2))) {
+    c.complement += std::string(cn::kDe2) + (comparing ? std::string() : std::string(cn::kHen)) + t;
     return {};
   }
   if (Node(adv).depCount == 0 && IsMannerAdverb(sentence_.WordText(adv)) && CharCount(t) >= 2 &&
-      !EndsWithChar(t, "\xB5\xD8"))  // 地
+      !EndsWithChar(t, "\xB5\xD8") && !EndsWithChar(t, cn::kDe))  // 地; 真的 takes none
     t += "\xB5\xD8";
   return t;
 }
@@ -633,6 +645,9 @@ void Generator::ClauseObjects(int pos, Clause& c) {
       c.fronted = GenerateNode(d);
       continue;
     }
+    // What was said, when it is a long clause, stands after a comma
+    // (研究人员表示，这可能……); a short one follows the verb directly.
+    if (clauseObject && SubtreeSize(d) >= 8 && IsReportingVerb(pos)) objects += cn::kComma;
     objects += GenerateNode(d);
     c.noun = true;
   }
@@ -853,6 +868,31 @@ std::string Generator::AssembleClause(int pos, Clause& c) {
   return out;
 }
 
+// The verbs that report what someone said or made known.
+bool Generator::IsReportingVerb(int pos) const {
+  static constexpr std::string_view kVerbs[] = {"say",   "announce", "state",   "report", "suggest", "claim",
+                                                "add",   "explain",  "show",    "find",   "note",    "warn",
+                                                "argue", "reveal",   "confirm", "indicate"};
+  for (std::string_view v : kVerbs)
+    if (IsWordText(pos, v)) return true;
+  return false;
+}
+
+// "in the Brisbane Open", "in the United States": a capitalised noun inside
+// the sentence with nothing but "the" and other capitalised words before it
+// names a place, which takes the bare 在 like a single name (在伦敦).
+bool Generator::NamesAPlace(int obj) const {
+  const std::string_view surface = state_.textPool.Get(Word(obj).text);
+  if (obj <= 1 || surface.empty() || surface[0] < 'A' || surface[0] > 'Z') return false;
+  for (int d : DepsOf(obj)) {
+    if (IsWordText(d, "the")) continue;
+    const std::string_view ds = state_.textPool.Get(Word(d).text);
+    if (d < obj && Node(d).depCount == 0 && !ds.empty() && ds[0] >= 'A' && ds[0] <= 'Z') continue;
+    return false;
+  }
+  return true;
+}
+
 // A prepositional phrase: the preposition's frame around its object. On a
 // noun the place frame loses its 在 (桌子上的书), "from" becomes 来自 and
 // "with" 有. A year after "in", "since" and the like is written with 年,
@@ -918,6 +958,7 @@ std::string Generator::PrepPhrase(int prep, bool modifiesNoun, std::string_view 
       const NounFields* n = s ? s->Noun() : nullptr;
       if (n != nullptr ? HasNounCode(n->codes, nc::PN) : (Flags(obj) & wf::WF_NOTFOUND) != 0) bare = true;
     }
+    if (oc == cat::kN && NamesAPlace(obj)) bare = true;
   }
   if (bare && StartsWith(own, cn::kZai) && slot == 2 && own.size() == 6) own = std::string(cn::kZai) + "\\C";
   if (modifiesNoun) {

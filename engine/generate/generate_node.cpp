@@ -17,6 +17,8 @@
 
 namespace wb {
 
+constexpr int kLongWhenClause = 9;  // words, "when" included
+
 namespace {
 
 inline constexpr std::string_view kDiagOneDependent = "prep/conj should and can have only 1 dependent!";
@@ -234,7 +236,14 @@ std::string Generator::GenerateWithDeps(int pos) {
       if (Node(pos).depCount != 1) sink_.Diagnose(kDiagOneDependent);
       std::string dep;
       for (int d : DepsOf(pos)) dep += GenerateNode(d);
-      std::string text = InsertComplement(ChooseEquivalent(pos, c, 0), dep);
+      std::string own = ChooseEquivalent(pos, c, 0);
+      // A long "when" clause closes with the written 时 rather than the
+      // spoken 的时候 (在响应警报并封锁道路时).
+      constexpr std::string_view kDeShiHou = "\xB5\xC4\xCA\xB1\xBA\xF2";  // 的时候
+      if (IsWordText(pos, "when") && SubtreeSize(pos) > kLongWhenClause && own.size() >= kDeShiHou.size() &&
+          std::string_view(own).substr(own.size() - kDeShiHou.size()) == kDeShiHou)
+        own.replace(own.size() - kDeShiHou.size(), kDeShiHou.size(), "\xCA\xB1");  // 时
+      std::string text = InsertComplement(own, dep);
       // An opening clause is set off from the main clause.
       if (Node(pos).head != 0 && pos < Node(pos).head) text += cn::kComma;
       return text;
@@ -362,6 +371,13 @@ bool Generator::LoneListComma(int pos) const {
   return after <= state_.sentenceLen && sentence_.WordText(after) == ",";
 }
 
+// Whether the last conjunct of a list is an action without a subject of its
+// own ("sang, danced, and laughed"), which keeps its 并且.
+bool Generator::ListsActions(int last) const {
+  const Category c = Node(last).category;
+  return (c == cat::kV || c == cat::kBe) && !HasDepWithRelation(*tree_, last, rsub);
+}
+
 // "and": 和 between nouns, pronouns and numbers, 并 between verbs, a comma
 // before a clause with a subject of its own (他来了，她走了), 并且 elsewhere.
 std::string Generator::GenerateAnd(int pos) {
@@ -383,7 +399,13 @@ std::string Generator::GenerateAnd(int pos) {
     if (first == cat::kNum || first == cat::kN || first == cat::kPron || (first == cat::kComma && ListsThings(deps[0])))
       own = cn::kHe;
     else if (first == cat::kV || first == cat::kBe)
-      own = HasDepWithRelation(*tree_, deps.back(), rsub) ? std::string(cn::kComma) : std::string(cn::kBing);
+      // A second action with words of its own after it is set off by a
+      // comma too (她打开了门，并向外看); a bare verb joins with 并 alone.
+      own = HasDepWithRelation(*tree_, deps.back(), rsub) ? std::string(cn::kComma)
+            : SubtreeSize(deps.back()) >= 3 ? std::string(cn::kComma) + std::string(cn::kBing)
+                                            : std::string(cn::kBing);
+    else if (first == cat::kComma && !ListsActions(deps.back()))
+      own.clear();  // ", and" before a clause or a description: the comma alone (……，唯一的……)
     else
       own = cn::kBingQie;
   } else {

@@ -72,6 +72,11 @@ class Generator {
   std::string NounPostModifiers(int pos);
   std::string ModifierText(int head, int dep);
   std::string CombineHeldBack(int held, int noun, const std::string& phrase);
+  int SubtreeSize(int pos) const;
+  bool OwnName(int pos) const;
+  bool IsReportingVerb(int pos) const;
+  bool NamesAPlace(int obj) const;
+  bool ListsActions(int last) const;
   bool HoldsBack(int noun, int dep) const;
   bool NounIdiom(int pos, std::string& out);
 

@@ -319,6 +319,13 @@ std::string Generator::CombineHeldBack(int held, int noun, const std::string& ph
   return InsertComplement(withClassifier, phrase);
 }
 
+// The words of the subtree under pos, pos included.
+int Generator::SubtreeSize(int pos) const {
+  int n = 1;
+  for (int d : DepsOf(pos)) n += SubtreeSize(d);
+  return n;
+}
+
 // The modifiers after the noun, from the last to the first, each followed
 // by 的: "the book on the table in the room" is 房间里的桌子上的书.
 std::string Generator::NounPostModifiers(int pos) {
@@ -329,9 +336,18 @@ std::string Generator::NounPostModifiers(int pos) {
     if (d < pos || (IsTimeNounWord(pos) && !TimeSuffix(d).empty())) continue;
     std::string t = ModifierText(pos, d);
     text += t;
+    // "the government of Iceland": a place or body with a name of its own
+    // before a common noun makes one name with it (冰岛政府).
+    if (IsWordText(d, "of") && Node(d).depCount == 1 && OwnName(Node(d).deps[0]) && !IsProperName(pos)) continue;
     if (text != " " && !text.empty() && !EndsWithChar(text, cn::kDe)) text += cn::kDe;
   }
   return text;
+}
+
+// A known noun whose first sense is a proper name (冰岛, 德国); an unknown
+// word is kept in English and so is no part of a Chinese name.
+bool Generator::OwnName(int pos) const {
+  return Node(pos).category == cat::kN && Known(pos) && IsProperName(pos);
 }
 
 // One modifier of a noun. A prepositional phrase on a noun loses the 在 of
