@@ -15,6 +15,27 @@ bool IsSentenceBreak(unsigned char c) {
   }
 }
 
+// The abbreviated titles that stand before a name ("Mr. Smith", "Dr. Lee",
+// "Mt. Everest"): their full stop never ends a sentence. ("St." is left
+// out: as "Street" it ends many.)
+bool IsTitleBeforeName(std::string_view word) {
+  static constexpr std::string_view kTitles[] = {"Mr",  "Mrs", "Ms",  "Messrs", "Dr",  "Prof", "Mt",
+                                                 "Gen", "Gov", "Sen", "Rep",    "Rev", "Capt", "Lt",  "Col",
+                                                 "Sgt", "Cpl", "Fr",  "Hon",    "Pres", "Supt", "Cmdr", "Adm"};
+  for (std::string_view t : kTitles)
+    if (word == t) return true;
+  return false;
+}
+
+// The word that ends just before `dot`: the letters back to a blank, a
+// bracket or quote, or the start of the sentence.
+std::string_view WordBefore(std::string_view text, std::size_t start, std::size_t dot) {
+  std::size_t b = dot;
+  auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+  while (b > start && letter(text[b - 1])) --b;
+  return text.substr(b, dot - b);
+}
+
 }  // namespace
 
 std::size_t SentenceEnd(std::string_view text, std::size_t start) {
@@ -28,6 +49,7 @@ std::size_t SentenceEnd(std::string_view text, std::size_t start) {
       const unsigned char cap = static_cast<unsigned char>(text[i - 1]);
       if (cap >= 'A' && cap <= 'Z' && (i - start == 1 || IsBlankOrControl(static_cast<unsigned char>(text[i - 2]))))
         continue;
+      if (IsTitleBeforeName(WordBefore(text, start, i))) continue;
     }
     return i + 1;
   }

@@ -1,7 +1,9 @@
 #pragma once
 // Where a run of text breaks into sentences: after ! . : ; ? @ | followed
 // by a blank or a line end, and at the end of the text; a full stop after a
-// single capital ("J. Smith") is an initial and breaks nothing. The page
+// single capital ("J. Smith") is an initial, and one after a title that
+// stands before a name ("Mr. Smith", "Dr. Lee", "Mt. Everest") an
+// abbreviation: neither breaks anything. The page
 // filter cuts page text so, and the command-line tool cuts each input line
 // the same way.
 

@@ -61,6 +61,9 @@ TEST_F(PageFilterTest, TextIsCutIntoSentences) {
   EXPECT_EQ(Body("Ask J. Smith. See e.g. this!"), "Ask J.Smith " + kStop + "See e.g " + kStop + "this \xA3\xA1");  // ！
   // Other break marks count only before a blank or the end.
   EXPECT_EQ(Body("mail a@b.com now; then: go"), "mail a@b.com now ; then \xA3\xBAgo  ");  // ：
+  // Nor does a title before a name; "St." (also "Street") still does.
+  EXPECT_EQ(Body("Ask Mr. Li and Dr. Wu. Go to Main St. Now"),
+            "Ask Mr.Li and Dr.Wu " + kStop + "Go to Main St " + kStop + "Now  ");
   // A text that ends in an initial is still written whole.
   EXPECT_EQ(Body("<i>Harry S.</i>"), "<i>Harry S " + kStop + "</i>");
 }
