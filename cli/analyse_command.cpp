@@ -83,17 +83,8 @@ void AnalyseLine(const AnalyseOptions& o, Translator& t, Utf8ToEngine& codec, co
   const bool gbk = o.common.Gbk();
   if (!first) std::fputc('\n', stdout);
   first = false;
-  int piece = 0;
-  std::string tables;
-  t.engine.SetPieceObserver([&](const Engine& e) {
-    ++piece;
-    tables += "# piece " + std::to_string(piece) + "\n" + WordTable(gbk, e, codec);
-  });
-  const Engine::Translation r = t.engine.TranslateText(LineToEngine(gbk, codec, line));
-  if (r.failedPieces > 0)
-    std::fprintf(stderr, "wenb97: analyse: %d piece(s) of a sentence abandoned\n", r.failedPieces);
-  // One piece, the common case, needs no piece line.
-  if (piece == 1) tables.erase(0, tables.find('\n') + 1);
+  const std::string tables = ShowEachPiece(t, LineToEngine(gbk, codec, line), "analyse",
+                                           [&](const Engine& e) { return WordTable(gbk, e, codec); });
   std::fwrite(tables.data(), 1, tables.size(), stdout);
 }
 

@@ -10,6 +10,22 @@
 
 namespace wb {
 
+std::string ShowEachPiece(Translator& t, const std::string& engineLine, const char* command, const PieceView& show) {
+  int piece = 0;
+  std::string text;
+  t.engine.SetPieceObserver([&](const Engine& e) {
+    ++piece;
+    text += "# piece " + std::to_string(piece) + "\n" + show(e);
+  });
+  const Engine::Translation r = t.engine.TranslateText(engineLine);
+  t.engine.SetPieceObserver(nullptr);
+  if (r.failedPieces > 0)
+    std::fprintf(stderr, "wenb97: %s: %d piece(s) of a sentence abandoned\n", command, r.failedPieces);
+  // One piece, the common case, needs no piece line.
+  if (piece == 1) text.erase(0, text.find('\n') + 1);
+  return text;
+}
+
 int RunLineCommand(const std::vector<std::string>& texts, const CommonOptions& common, const char* argv0,
                    const LineHandler& handle) {
   Lexicon lexicon;

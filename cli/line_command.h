@@ -17,6 +17,13 @@ namespace wb {
 // Handles one line; false when writing its result failed.
 using LineHandler = std::function<bool(Translator& t, Utf8ToEngine& codec, const std::string& line)>;
 
+// What a tool command (analyse, parse) shows for each piece of a line that
+// the engine translates: `show` is asked once per piece while the engine
+// still holds it. More than one piece each come after a line "# piece N";
+// abandoned pieces are reported on standard error for `command`.
+using PieceView = std::function<std::string(const Engine& e)>;
+std::string ShowEachPiece(Translator& t, const std::string& engineLine, const char* command, const PieceView& show);
+
 int RunLineCommand(const std::vector<std::string>& texts, const CommonOptions& common, const char* argv0,
                    const LineHandler& handle);
 

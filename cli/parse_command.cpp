@@ -30,15 +30,8 @@ void ParseLine(const ParseOptions& o, Translator& t, Utf8ToEngine& codec, const 
   if (!first) std::fputc('\n', stdout);
   first = false;
   const ParseTextOptions format{o.all, o.tree};
-  int piece = 0;
-  std::string text;
-  t.engine.SetPieceObserver([&](const Engine& e) {
-    ++piece;
-    text += "# piece " + std::to_string(piece) + "\n" + FormatSentenceParse(e, e.Parse(), format);
-  });
-  const Engine::Translation r = t.engine.TranslateText(LineToEngine(gbk, codec, line));
-  if (r.failedPieces > 0) std::fprintf(stderr, "wenb97: parse: %d piece(s) of a sentence abandoned\n", r.failedPieces);
-  if (piece == 1) text.erase(0, text.find('\n') + 1);
+  const std::string text = ShowEachPiece(t, LineToEngine(gbk, codec, line), "parse",
+                                         [&](const Engine& e) { return FormatSentenceParse(e, e.Parse(), format); });
   const std::string shown = gbk ? text : codec.ToUtf8(text);
   std::fwrite(shown.data(), 1, shown.size(), stdout);
 }

@@ -31,14 +31,11 @@ std::string Converted(std::string_view utf8, const GbCharacterFn& gbCharacter) {
 }  // namespace
 
 bool PageInGb(std::string& page, const GbCharacterFn& gbCharacter) {
-  bool utf8 = false;
-  if (std::string_view(page).substr(0, kUtf8Bom.size()) == kUtf8Bom) {
-    page.erase(0, kUtf8Bom.size());
-    utf8 = IsValidUtf8(page);
-  } else {
-    utf8 = HasHighBytes(page) && IsValidUtf8(page);
-  }
-  if (utf8 && HasHighBytes(page)) page = Converted(page, gbCharacter);
+  const bool marked = std::string_view(page).substr(0, kUtf8Bom.size()) == kUtf8Bom;
+  if (marked) page.erase(0, kUtf8Bom.size());
+  const bool high = HasHighBytes(page);
+  const bool utf8 = (marked || high) && IsValidUtf8(page);
+  if (utf8 && high) page = Converted(page, gbCharacter);
   return utf8;
 }
 

@@ -19,7 +19,7 @@
 #include "engine/generate/generator.h"
 #include "engine/generate/idiom.h"
 #include "engine/parse/tree.h"
-#include "tools/lexc/lex_source.h"
+#include "tests/test_lexicon.h"
 
 namespace wb {
 namespace {
@@ -27,18 +27,7 @@ namespace {
 const Lexicon& GenerationLexicon() {
   struct Holder {
     Lexicon lex;
-    Holder() {
-      const std::filesystem::path file = std::filesystem::path(WB_TEST_DATA_DIR) / "generation-words.lex";
-      std::ifstream in(file, std::ios::binary);
-      const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-      LexSource src;
-      std::vector<std::string> errors;
-      std::string bytes, error;
-      const bool ok = ParseLexiconSource(text, file.filename().string(), src, errors) &&
-                      CompileLexicon(src, bytes, &error) && lex.Load(bytes, "generation-words", &error);
-      for (const std::string& e : errors) ADD_FAILURE() << e;
-      EXPECT_TRUE(ok) << error;
-    }
+    Holder() { CompileTestLexicon(lex, "generation-words"); }
   };
   static const Holder holder;
   return holder.lex;

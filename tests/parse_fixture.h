@@ -12,25 +12,14 @@
 
 #include "engine/analysis/lexicon.h"
 #include "engine/engine.h"
-#include "tools/lexc/lex_source.h"
+#include "tests/test_lexicon.h"
 
 namespace wb::parse_fixture {
 
 inline const Lexicon& GrammarLexicon() {
   struct Holder {
     Lexicon lex;
-    Holder() {
-      const std::filesystem::path file = std::filesystem::path(WB_TEST_DATA_DIR) / "grammar-words.lex";
-      std::ifstream in(file, std::ios::binary);
-      const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-      LexSource src;
-      std::vector<std::string> errors;
-      std::string bytes, error;
-      const bool ok = ParseLexiconSource(text, file.filename().string(), src, errors) &&
-                      CompileLexicon(src, bytes, &error) && lex.Load(bytes, "grammar-words", &error);
-      for (const std::string& e : errors) ADD_FAILURE() << e;
-      EXPECT_TRUE(ok) << error;
-    }
+    Holder() { CompileTestLexicon(lex, "grammar-words"); }
   };
   static const Holder holder;
   return holder.lex;
