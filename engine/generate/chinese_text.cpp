@@ -78,7 +78,8 @@ void TidyBlanks(std::string& s) {
       const bool afterDigit = !out.empty() && out.back() >= '0' && out.back() <= '9' &&
                               LastCharStart(out) == out.size() - 1;
       const bool beforeChinese = i + 1 < s.size() && IsGbkLead(static_cast<unsigned char>(s[i + 1]));
-      if (afterDigit && beforeChinese) {
+      const bool beforePercent = i + 1 < s.size() && s[i + 1] == '%';
+      if (afterDigit && (beforeChinese || beforePercent)) {
         ++i;
         continue;
       }

@@ -244,8 +244,12 @@ std::string Generator::GenerateWithDeps(int pos) {
           std::string_view(own).substr(own.size() - kDeShiHou.size()) == kDeShiHou)
         own.replace(own.size() - kDeShiHou.size(), kDeShiHou.size(), "\xCA\xB1");  // 时
       std::string text = InsertComplement(own, dep);
-      // An opening clause is set off from the main clause.
+      // An opening clause is set off from the main clause, and so is a
+      // clause that turns against the one before it (……，但她没来).
       if (Node(pos).head != 0 && pos < Node(pos).head) text += cn::kComma;
+      if (Node(pos).head != 0 && pos > Node(pos).head && (IsWordText(pos, "but") || IsWordText(pos, "yet")) &&
+          sentence_.WordText(pos - 1) != ",")
+        text.insert(0, cn::kComma);
       return text;
     }
     case cat::kNum:
@@ -410,6 +414,9 @@ std::string Generator::GenerateAnd(int pos) {
       own = cn::kBingQie;
   } else {
     own = InsertComplement(ChooseEquivalent(pos, cat::kAnd, 0), "");
+    // "but" between two clauses turns on a comma in Chinese (他来了，但她没来).
+    const Category first = Node(deps[0]).category;
+    if (IsWordText(pos, "but") && (first == cat::kV || first == cat::kBe)) own = std::string(cn::kComma) + own;
   }
   if (deps.size() == 1) return own + GenerateNode(deps[0]);
   // An "and" with dependents of no known shape: a list the parse built oddly

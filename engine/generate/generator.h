@@ -96,6 +96,7 @@ class Generator {
   bool IsTimeNounWord(int pos) const;
   bool IsPersonTitle(int pos) const;
   bool PartOfWhole(int pos, std::string& out);
+  bool PercentOfWhole(int pos, std::string& out);
   bool IsProperName(int pos) const;
   void ClauseObjects(int pos, Clause& c);
   void ClauseRest(int pos, Clause& c);

@@ -106,6 +106,7 @@ bool Generator::IsTimeNounWord(int pos) const {
 bool Generator::PartOfWhole(int pos, std::string& out) {
   // ("all of us", "both of them" say 都 on the verb instead: not here.)
   static constexpr std::string_view kParts[] = {"one", "most", "many", "some", "several"};
+  if (PercentOfWhole(pos, out)) return true;
   bool part = false;
   for (std::string_view w : kParts) part = part || IsWordText(pos, w);
   if (!part || Node(pos).depCount != 1) return false;
@@ -122,6 +123,22 @@ bool Generator::PartOfWhole(int pos, std::string& out) {
   }
   const std::string own = ChooseEquivalent(pos, cat::kN, kAnyNounCode);
   out = wc == cat::kPron ? wholeText + "\xD6\xD0\xB5\xC4" + own : own + wholeText;  // 中的
+  return true;
+}
+
+// "80 percent of the people": the share and then the whole it is taken
+// from, as a description of it (80%的人).
+bool Generator::PercentOfWhole(int pos, std::string& out) {
+  if (!(IsWordText(pos, "percent") || IsWordText(pos, "%")) || Node(pos).depCount != 2) return false;
+  const int num = Node(pos).deps[0];
+  const int of = Node(pos).deps[1];
+  if (Node(num).category != cat::kNum || num > pos || of < pos || !IsWordText(of, "of") ||
+      Node(of).depCount != 1)
+    return false;
+  Account(pos);
+  Account(of);
+  out = GenerateNode(num) + ChooseEquivalent(pos, cat::kN, kAnyNounCode) + std::string(cn::kDe) +
+        GenerateNode(Node(of).deps[0]);
   return true;
 }
 

@@ -328,6 +328,36 @@ PREFERRED = {
     "address": {"v": "处理", "n": "地址"}, "improve": {"v": "改善"}, "protect": {"v": "保护"},
     "support": {"v": "支持"}, "perform": {"v": "表演"}, "prevent": {"v": "阻止"},
     "share": {"v": "分享"}, "invite": {"v": "邀请"}, "marry": {"v": "和\\o结婚"}, "promise": {"v": "答应", "n": "诺言"},
+    # The equivalent of today's written Chinese where ECDICT's first one is
+    # dated, narrow or another word's (fairly 美观, related 讲述, video 影像).
+    "global": {"adj": "全球"}, "former": {"adj": "前"}, "famous": {"adj": "著名"},
+    "video": {"n": "视频"}, "online": {"adj": "在线", "adv": "在线"}, "available": {"adj": "可用"},
+    "slightly": {"adv": "稍微"}, "religious": {"adj": "宗教"}, "previous": {"adj": "以前"},
+    "mostly": {"adv": "大多"}, "learning": {"n": "学习"}, "amount": {"n": "数量"},
+    "willing": {"adj": "愿意"}, "trouble": {"n": "麻烦"}, "strong": {"adj": "强大"},
+    "soviet": {"adj": "苏联"}, "unique": {"adj": "独特"}, "warm": {"adj": "温暖"},
+    "limited": {"adj": "有限"}, "grand": {"adj": "宏伟"}, "pole": {"n": "杆"},
+    "crude": {"adj": "粗糙", "n": "原油"}, "accident": {"n": "事故"}, "effect": {"n": "影响"},
+    "roughly": {"adv": "大约"}, "fairly": {"adv": "相当"}, "officially": {"adv": "正式"},
+    "dramatically": {"adv": "大幅"}, "directly": {"adv": "直接"}, "closely": {"adv": "密切"},
+    "fully": {"adv": "完全"}, "specifically": {"adv": "专门"}, "economic": {"adj": "经济"},
+    "financial": {"adj": "金融"}, "civil": {"adj": "公民"}, "comparable": {"adj": "可比"},
+    "interactive": {"adj": "互动"}, "related": {"adj": "相关"}, "rare": {"adj": "罕见"},
+    "peaceful": {"adj": "和平"}, "personal": {"adj": "个人"}, "prior": {"adj": "先前"},
+    "option": {"n": "选择"}, "process": {"n": "过程"}, "quality": {"n": "质量"},
+    "range": {"n": "范围"}, "form": {"n": "形式"}, "leader": {"n": "领导人"},
+    "image": {"n": "图像"}, "management": {"n": "管理"}, "airport": {"n": "机场"},
+    "constitution": {"n": "宪法"}, "crowd": {"n": "人群"}, "device": {"n": "设备"},
+    "district": {"n": "区"}, "hostel": {"n": "旅舍"}, "format": {"n": "格式"},
+    "flow": {"n": "流动"}, "fear": {"n": "恐惧"}, "guilty": {"adj": "有罪"},
+    "statement": {"n": "声明"}, "situation": {"n": "情况"}, "route": {"n": "路线"},
+    "requirement": {"n": "要求"}, "steep": {"adj": "陡峭"}, "tourism": {"n": "旅游业"},
+    "shock": {"n": "震惊"}, "space": {"n": "空间"}, "mri": {"n": "核磁共振"},
+    "south": {"n": "南部"}, "north": {"n": "北部"},
+    # Short lower-case words that stand for something else in running text
+    # ("San Francisco", "World War II", "km/h"): better left as written.
+    "san": {"n": None}, "los": {"n": None}, "ii": {"n": None}, "de": {"n": None},
+    "e": {"n": None}, "h": {"n": None},
 }
 
 # Common given names whose lower-case form is also an English word, so that

@@ -47,3 +47,25 @@ entry kilogram
 
 entry cent
   n "美分" codes=C classes=money classifier=51
+
+# A percentage is written with the sign after the number (5%), as Chinese
+# papers do; the sign measures itself.
+entry percent
+  n "%" codes=C classes=quantity classifier=51
+
+entry "%"
+  n "%" codes=C classes=quantity classifier=51
+
+# Oil as it comes out of the ground.
+entry crude
+  adj "粗糙"
+  n "原油" codes=U classes=substance
+  phrase "crude oil"
+
+entry "crude oil"
+  flags fixed-phrase
+  n "原油" codes=U classes=substance
+
+# The country, which the lower-case bird would hide inside a sentence.
+entry Turkey
+  n "土耳其" codes=PN classes=place
