@@ -144,6 +144,7 @@ void Generator::ClauseFront(int pos, Clause& c) {
   for (int d : c.deps) {
     if (Node(d).category != cat::kConj || c.done[static_cast<std::size_t>(d)]) continue;
     if (SenseFlagByte(state_, d, cat::kConj) == 0 && Node(d).marks < 8) continue;
+    if (IsContrastingWhile(d)) continue;  // stays after the clause it answers
     c.front += GenerateNode(d);
     c.done.set(static_cast<std::size_t>(d));
   }
@@ -893,11 +894,27 @@ bool Generator::NamesAPlace(int obj) const {
   return true;
 }
 
+// Whether a noun names an event, an act, a state, a group or something
+// thought or said rather than a place or a thing: "in" it is 在…中
+// (在比赛中, 在报告中), not the 在…里 of a room.
+bool Generator::IsAbstractNoun(int obj) const {
+  if (Node(obj).category != cat::kN || !Known(obj)) return false;
+  const Sense* s = FirstSenseOf(obj, cat::kN);
+  const NounFields* n = s ? s->Noun() : nullptr;
+  if (n == nullptr) return false;
+  static constexpr std::uint8_t kAbstract[] = {10, 11, 12, 13, 14, 19, 20, 36};  // group ... act
+  for (std::uint8_t k : kAbstract)
+    if (n->classes[0] == k) return true;
+  return false;
+}
+
 // A prepositional phrase: the preposition's frame around its object. On a
 // noun the place frame loses its 在 (桌子上的书), "from" becomes 来自 and
 // "with" 有. A year after "in", "since" and the like is written with 年,
 // and a time or a number takes no 里/上 of place (在1990年, 在早上).
 std::string Generator::PrepPhrase(int prep, bool modifiesNoun, std::string_view frame) {
+  static const std::string kZaiLi = std::string(cn::kZai) + "\\C\xC0\xEF";       // 在\C里
+  static const std::string kZaiZhong = std::string(cn::kZai) + "\\C\xD6\xD0";    // 在\C中
   Account(prep);
   const DepNode& p = Node(prep);
   std::string own = frame.empty() ? ChooseEquivalent(prep, cat::kPrep, 0) : std::string(frame);
@@ -961,6 +978,7 @@ std::string Generator::PrepPhrase(int prep, bool modifiesNoun, std::string_view 
     if (oc == cat::kN && NamesAPlace(obj)) bare = true;
   }
   if (bare && StartsWith(own, cn::kZai) && slot == 2 && own.size() == 6) own = std::string(cn::kZai) + "\\C";
+  else if (IsWordText(prep, "in") && own == kZaiLi && IsAbstractNoun(obj)) own = kZaiZhong;
   if (modifiesNoun) {
     if (IsWordText(prep, "from")) own = "\xC0\xB4\xD7\xD4\\C";  // 来自
     else if (IsWordText(prep, "with")) own = std::string(cn::kYou) + "\\C";

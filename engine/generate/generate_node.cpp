@@ -237,6 +237,8 @@ std::string Generator::GenerateWithDeps(int pos) {
       std::string dep;
       for (int d : DepsOf(pos)) dep += GenerateNode(d);
       std::string own = ChooseEquivalent(pos, c, 0);
+      if (IsContrastingWhile(pos))
+        own = std::string(sentence_.WordText(pos - 1) == "," ? "" : cn::kComma) + "\xB6\xF8\\C";  // ，而
       // A long "when" clause closes with the written 时 rather than the
       // spoken 的时候 (在响应警报并封锁道路时).
       constexpr std::string_view kDeShiHou = "\xB5\xC4\xCA\xB1\xBA\xF2";  // 的时候
@@ -380,6 +382,17 @@ bool Generator::LoneListComma(int pos) const {
 bool Generator::ListsActions(int last) const {
   const Category c = Node(last).category;
   return (c == cat::kV || c == cat::kBe) && !HasDepWithRelation(*tree_, last, rsub);
+}
+
+// "Tom likes tea, while Mary likes coffee": a "while" clause after the
+// clause it answers sets one against the other (，而玛丽喜欢咖啡); before
+// it, "while" is the time of the main clause (他在伦敦时).
+bool Generator::IsContrastingWhile(int pos) const {
+  if (!IsWordText(pos, "while") || Node(pos).depCount != 1) return false;
+  const int clause = Node(pos).deps[0];
+  if (!HasDepWithRelation(*tree_, clause, rsub)) return false;
+  const int head = Node(pos).head;
+  return head != 0 ? pos > head : pos > 1 && sentence_.WordText(pos - 1) == ",";
 }
 
 // "and": 和 between nouns, pronouns and numbers, 并 between verbs, a comma

@@ -76,6 +76,8 @@ class Generator {
   bool OwnName(int pos) const;
   bool IsReportingVerb(int pos) const;
   bool NamesAPlace(int obj) const;
+  bool IsAbstractNoun(int obj) const;
+  bool IsContrastingWhile(int pos) const;
   bool ListsActions(int last) const;
   bool HoldsBack(int noun, int dep) const;
   bool NounIdiom(int pos, std::string& out);
