@@ -36,6 +36,24 @@ std::string_view WordBefore(std::string_view text, std::size_t start, std::size_
   return text.substr(b, dot - b);
 }
 
+// "U.S.", "e.g.", "a.m.": the full stop closes letters that are themselves
+// cut by full stops.
+bool DottedAbbreviation(std::string_view text, std::size_t start, std::size_t dot) {
+  const std::string_view last = WordBefore(text, start, dot);
+  const std::size_t b = dot - last.size();
+  return !last.empty() && last.size() <= 2 && b > start + 1 && text[b - 1] == '.' &&
+         ((text[b - 2] >= 'A' && text[b - 2] <= 'Z') || (text[b - 2] >= 'a' && text[b - 2] <= 'z'));
+}
+
+// Whether the first word after `from` starts with a small letter or a
+// digit, which a new sentence does not ("the U.S. says", "at 5 a.m. local").
+bool NextWordIsLowerCase(std::string_view text, std::size_t from) {
+  while (from < text.size() && IsBlankOrControl(static_cast<unsigned char>(text[from]))) ++from;
+  if (from == text.size()) return false;
+  const char c = text[from];
+  return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+}
+
 }  // namespace
 
 std::size_t SentenceEnd(std::string_view text, std::size_t start) {
@@ -50,6 +68,7 @@ std::size_t SentenceEnd(std::string_view text, std::size_t start) {
       if (cap >= 'A' && cap <= 'Z' && (i - start == 1 || IsBlankOrControl(static_cast<unsigned char>(text[i - 2]))))
         continue;
       if (IsTitleBeforeName(WordBefore(text, start, i))) continue;
+      if (DottedAbbreviation(text, start, i) && NextWordIsLowerCase(text, i + 1)) continue;
     }
     return i + 1;
   }

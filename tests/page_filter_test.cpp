@@ -57,8 +57,11 @@ TEST_F(PageFilterTest, MarkupIsCopiedAsWritten) {
 
 TEST_F(PageFilterTest, TextIsCutIntoSentences) {
   EXPECT_EQ(Body("<p>Pi is 3.14 today. Next one</p>"), "<p>Pi is 3.14 today " + kStop + "Next one  </p>");
-  // An initial does not end a sentence; a lower-case abbreviation does.
-  EXPECT_EQ(Body("Ask J. Smith. See e.g. this!"), "Ask J.Smith " + kStop + "See e.g " + kStop + "this \xA3\xA1");  // ！
+  // An initial does not end a sentence, nor does a dotted abbreviation
+  // before a small letter or a digit; before a capital it does.
+  EXPECT_EQ(Body("Ask J. Smith. See e.g. this!"), "Ask J.Smith " + kStop + "See e.g.this \xA3\xA1");  // ！
+  EXPECT_EQ(Body("The U.S. says so. At 5 a.m. 2 left. In the U.S. Now"),
+            "The U.S.says so " + kStop + "At 5 a.m.2 left " + kStop + "In the U.S " + kStop + "Now  ");
   // Other break marks count only before a blank or the end.
   EXPECT_EQ(Body("mail a@b.com now; then: go"), "mail a@b.com now ; then \xA3\xBAgo  ");  // ：
   // Nor does a title before a name; "St." (also "Street") still does.

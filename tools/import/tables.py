@@ -354,6 +354,8 @@ PREFERRED = {
     "requirement": {"n": "要求"}, "steep": {"adj": "陡峭"}, "tourism": {"n": "旅游业"},
     "shock": {"n": "震惊"}, "space": {"n": "空间"}, "mri": {"n": "核磁共振"},
     "south": {"n": "南部"}, "north": {"n": "北部"},
+    # Verbs of news prose the tagged corpus never saw ("will host the games").
+    "host": {"v": "主办"}, "fund": {"v": "资助"}, "target": {"v": "针对"}, "impact": {"v": "影响"},
     # Short lower-case words that stand for something else in running text
     # ("San Francisco", "World War II", "km/h"): better left as written.
     "san": {"n": None}, "los": {"n": None}, "ii": {"n": None}, "de": {"n": None},

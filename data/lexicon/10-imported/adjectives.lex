@@ -21570,6 +21570,7 @@ entry graceless
   adj "²»ÖªÀñ"
 
 entry impacted
+  REF "impact" form=PAST
   adj "Ç¶Èë"
 
 entry adverbial

@@ -855,6 +855,7 @@ entry organisation
 
 entry fund
   n "基金" codes=C,U classes=possession,money,group
+  v "资助" codes=t1
 
 entry difficulty
   n "困难" codes=C,U classes=act,cognition,state,attribute
@@ -1081,6 +1082,7 @@ entry ball
 
 entry impact
   n "冲击" codes=C classes=event,phenomenon,act
+  v "影响" codes=t1,x9
 
 entry attitude
   n "态度" codes=C,U classes=cognition,attribute,act,relation
@@ -1422,6 +1424,7 @@ entry mission
 
 entry target
   n "目标" codes=C,U classes=communication,human,place,artifact
+  v "针对" codes=t1
 
 entry railway
   n "铁路" codes=C classes=artifact
@@ -2680,6 +2683,7 @@ entry frame
 
 entry host
   n "主人" codes=C classes=human,group,animal classifier=1
+  v "主办" codes=t1
 
 entry observation
   n "观察" codes=C,U classes=act,communication,cognition
@@ -3157,6 +3161,7 @@ entry manufacturing
 
 entry funding
   n "债务转期" codes=C,U classes=possession,act
+  REF "fund" form=ING
 
 entry partnership
   n "合伙" codes=C classes=group,relation,communication

@@ -69,3 +69,20 @@ entry "crude oil"
 # The country, which the lower-case bird would hide inside a sentence.
 entry Turkey
   n "土耳其" codes=PN classes=place
+
+# Countries and unions by their capital letters ("US forces", "the U.S.
+# says"): the lower-case pronoun would hide them.
+entry US
+  n "美国" codes=PN classes=place
+
+entry "U.S"
+  n "美国" codes=PN classes=place
+
+entry UK
+  n "英国" codes=PN classes=place
+
+entry "U.K"
+  n "英国" codes=PN classes=place
+
+entry EU
+  n "欧盟" codes=PN classes=group

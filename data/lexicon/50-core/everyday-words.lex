@@ -653,7 +653,7 @@ entry spite
 # --- verbs
 
 entry use
-  v "用" codes=t1,x9
+  v "使用" codes=t1,x9
   n "使用" codes=U classes=act
 
 entry look
