@@ -298,6 +298,14 @@ void Generator::ClauseModifiers(int pos, Clause& c) {
         if (kind == rendering::kMod) before = true;
         if (kind == rendering::kStype || kind == rendering::kPos) before = false;
         if (kind == rendering::kPos) c.baFront = true;
+        // "was described as a trap", "is known as X": what the subject is
+        // taken for follows the verb with 为 (被描述为一个陷阱, 被称为X).
+        if (IsWordText(d, "as") && c.passive && d > pos && Node(d).depCount == 1 &&
+            Node(Node(d).deps[0]).category == cat::kN) {
+          Node(d).genCode = 2;
+          c.done.reset(static_cast<std::size_t>(d));
+          break;
+        }
         Node(d).genCode = before ? 1 : 2;
         if (IsWordText(d, "by")) {
           // "by" names the agent of a passive (被他); elsewhere the means:
@@ -570,7 +578,12 @@ void Generator::ClauseVerb(int pos, Clause& c) {
     c.verb = ChooseEquivalent(pos, cat::kBe, 0);
     return;
   }
-  c.verb = VerbEquivalent(pos, VerbComplementPattern(state_, *tree_, pos));
+  VerbCodeChoice codes = VerbComplementPattern(state_, *tree_, pos);
+  // A passive verb is a transitive one whose object became the subject: its
+  // sense is the one with an object (the pilot was identified 被确认, not
+  // the 一致 of "identify with").
+  if (c.passive && codes.First() == vc::i0) codes.codes = {vc::t1, vc::i0, -1, -1};
+  c.verb = VerbEquivalent(pos, codes);
   // "called" as a participle with a name after it names rather than
   // phones: 称为 (太阳的表面被称为光球层, 称为动脉的管子).
   const bool onNoun = Node(pos).head != 0 && Node(Node(pos).head).category == cat::kN;
@@ -752,7 +765,7 @@ void Generator::ClauseRest(int pos, Clause& c) {
         c.rest += GenerateNode(Node(d).deps[0]);
         continue;
       }
-      c.rest += PrepPhrase(d, false);
+      c.rest += PrepPhrase(d, false, IsWordText(d, "as") && c.passive ? "\xCE\xAA\\C" : "");  // 为\C
       continue;
     }
     c.rest += GenerateNode(d);

@@ -330,10 +330,27 @@ std::string Generator::CombineHeldBack(int held, int noun, const std::string& ph
   if (number && !IsNumberText(own)) return InsertComplement(own, phrase);
   std::string withClassifier = own;
   const std::size_t slot = FindSlotMarker(own);
-  const std::string_view classifier = ClassifierText(noun);
+  const std::string_view classifier = IsKindNamed(held, noun) ? std::string_view("\xD6\xD6") : ClassifierText(noun);  // 种
   if (slot == std::string::npos) return own + std::string(classifier) + phrase;
   withClassifier = InsertComplement(own, std::string(classifier) + "\\C");
   return InsertComplement(withClassifier, phrase);
+}
+
+// "Sanskrit is an ancient language", "light is a type of radiation": a
+// thing that "is a" something without a classifier of its own is said to be
+// a kind of it (梵语是一种古老的语言); a person is still 一个.
+bool Generator::IsKindNamed(int held, int noun) const {
+  const int head = Node(noun).head;
+  const bool predicate = Node(noun).relation == rpred || (head != 0 && Node(head).category == cat::kBe &&
+                                                          Node(noun).relation == robj1);
+  if (!predicate || Node(noun).genCode != 0) return false;
+  if (!IsWordText(held, "a") && !IsWordText(held, "an")) return false;
+  const Sense* s = Known(noun) ? FirstSenseOf(noun, cat::kN) : nullptr;
+  const NounFields* n = s ? s->Noun() : nullptr;
+  if (n == nullptr || HasNounCode(n->codes, nc::PN)) return false;
+  for (std::uint8_t k : n->classes)
+    if (k == 5) return false;  // human
+  return true;
 }
 
 // The words of the subtree under pos, pos included.

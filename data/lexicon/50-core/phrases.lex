@@ -35,6 +35,10 @@ entry "in spite of"
   flags fixed-phrase
   prep "¾¡¹Ü\C" flags=before-verb|not-noun-modifier
 
+entry "as of"
+  flags fixed-phrase
+  prep "½ØÖÁ\C" flags=before-verb|not-noun-modifier
+
 entry "instead of"
   flags fixed-phrase
   prep "´úÌæ\C" flags=before-verb

@@ -16,6 +16,7 @@ entry of
   phrase "in front of"
   phrase "in spite of"
   phrase "instead of"
+  phrase "as of"
   phrase "out of"
   phrase "ahead of"
   phrase "on top of"
