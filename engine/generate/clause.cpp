@@ -122,7 +122,8 @@ std::string Generator::GenerateClause(int pos) {
   Clause c;
   RenderedPlaceToVerb(pos);
   c.deps = DepsOf(pos);
-  c.past = (Flags(pos) & wf::ED) != 0 && (Flags(pos) & wf::ING) == 0;
+  const WordFlags form = VerbFormFlags(pos);
+  c.past = (form & wf::ED) != 0 && (form & wf::ING) == 0;
   ClauseFront(pos, c);
   ClauseSubject(pos, c);
   ClauseModifiers(pos, c);
@@ -136,6 +137,15 @@ std::string Generator::GenerateClause(int pos) {
   ClauseObjects(pos, c);
   ClauseRest(pos, c);
   return AssembleClause(pos, c);
+}
+
+// The form of the clause's verb: a phrasal verb the parse made one node
+// ("was waiting for") has it on the verb word hung under the phrase.
+WordFlags Generator::VerbFormFlags(int pos) const {
+  if (Node(pos).marks >= 8)
+    for (int d = 1; d < pos; ++d)
+      if (Node(d).head == pos && Node(d).relation == rfuzzy && Node(d).category == cat::kV) return Flags(d);
+  return Flags(pos);
 }
 
 // Conjunctions that open their clause (因为, 如果) go first.
@@ -218,8 +228,9 @@ void Generator::ClauseSubject(int pos, Clause& c) {
 
 // Adverbs, auxiliaries, negation, prepositional phrases and time words.
 void Generator::ClauseModifiers(int pos, Clause& c) {
-  const bool verbIng = (Flags(pos) & wf::ING) != 0 && (Flags(pos) & wf::S) == 0;
-  const bool verbEn = (Flags(pos) & wf::EN) != 0;
+  const WordFlags form = VerbFormFlags(pos);
+  const bool verbIng = (form & wf::ING) != 0 && (form & wf::S) == 0;
+  const bool verbEn = (form & wf::EN) != 0;
   for (int d : c.deps) {
     if (c.done[static_cast<std::size_t>(d)]) continue;
     const DepNode& n = Node(d);
@@ -790,7 +801,7 @@ std::string Generator::AssembleClause(int pos, Clause& c) {
     negation = IsPastNegation(pos, c) ? cn::kMei : cn::kBu;
     // A command: 不要 (Don't go).
     if (c.subject == 0 && Node(pos).head == 0 && !InQuestion() && Node(pos).category == cat::kV && !c.past &&
-        (Flags(pos) & (wf::ING | wf::EN)) == 0)
+        (VerbFormFlags(pos) & (wf::ING | wf::EN)) == 0)
       negation += "\xD2\xAA";  // 要
   }
   // An opening clause ("because ...", "if ...") is set off by a comma.

@@ -150,6 +150,21 @@ std::string Generator::NounEquivalent(int pos, int required) {
 // whose senses carry none of the codes takes its first sense: a verb is
 // never left out.
 std::string Generator::VerbEquivalent(int pos, const VerbCodeChoice& codes) {
+  // A phrasal verb the parse made one node ("looked for") is translated
+  // from its phrase's entry (寻找).
+  if (const LexEntry* phrase = Word(pos).phraseEntry; Node(pos).marks >= 8 && phrase != nullptr) {
+    const Sense* firstVerb = nullptr;
+    for (int code : codes.codes) {
+      if (code < 0) continue;
+      for (const Sense& x : phrase->senses) {
+        const VerbFields* v = x.Verb();
+        if (x.category != cat::kV || v == nullptr) continue;
+        if (firstVerb == nullptr) firstVerb = &x;
+        if (HasVerbCode(v->codes, code)) return x.text;
+      }
+    }
+    if (firstVerb != nullptr) return firstVerb->text;
+  }
   // A past form reached through a reference ("saw" of "see", "found" of
   // "find") is that verb: the senses of its own headword ("to saw" 锯) are
   // base forms, which a past form cannot be, and come second.

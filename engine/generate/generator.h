@@ -150,6 +150,7 @@ class Generator {
   DepNode& Node(int pos) { return (*tree_)[pos]; }
   const DepNode& Node(int pos) const { return (*tree_)[pos]; }
   WordFlags Flags(int pos) const;
+  WordFlags VerbFormFlags(int pos) const;
   bool IsWordText(int pos, std::string_view text) const;
   bool Known(int pos) const;
   const Sense* FirstSenseOf(int pos, Category c) const;
