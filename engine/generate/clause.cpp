@@ -318,6 +318,10 @@ void Generator::ClauseModifiers(int pos, Clause& c) {
           break;
         }
         Node(d).genCode = before ? 1 : 2;
+        if (IsWordText(d, "by") && ByWhen(d)) {
+          c.place += PrepPhrase(d, false, "\xB5\xBD\\C");  // 到\C: "by 2020", "by the end of the year"
+          break;
+        }
         if (IsWordText(d, "by")) {
           // "by" names the agent of a passive (被他); elsewhere the means:
           // 乘 a vehicle, else 通过.
@@ -746,6 +750,21 @@ int Generator::RenderingFor(int verb, int prep) const {
 }
 
 // The frame of "by" as a means: 乘 a vehicle, 通过 anything else.
+// Whether "by" names a time something is done by ("by 2020", "by the end
+// of the year", "by Monday"): a year or a noun of time.
+bool Generator::ByWhen(int by) const {
+  const int obj = Node(by).depCount == 1 ? Node(by).deps[0] : 0;
+  if (obj == 0) return false;
+  const std::string_view text = sentence_.WordText(obj);
+  if (Node(obj).category == cat::kNum)
+    return text.size() == 4 && (text[0] == '1' || text[0] == '2') &&
+           text.find_first_not_of("0123456789") == std::string_view::npos;
+  if (Node(obj).category != cat::kN || !Known(obj)) return false;
+  const Sense* s = FirstSenseOf(obj, cat::kN);
+  const NounFields* n = s ? s->Noun() : nullptr;
+  return n != nullptr && n->classes[0] == 2;  // time
+}
+
 std::string Generator::MeansFrame(int by) const {
   const int obj = Node(by).depCount == 1 ? Node(by).deps[0] : 0;
   if (obj != 0 && Node(obj).category == cat::kN) {

@@ -77,6 +77,7 @@ class Generator {
   bool IsReportingVerb(int pos) const;
   bool NamesAPlace(int obj) const;
   bool IsAbstractNoun(int obj) const;
+  bool ByWhen(int by) const;
   bool IsKindNamed(int held, int noun) const;
   bool IsContrastingWhile(int pos) const;
   bool ListsActions(int last) const;

@@ -181,6 +181,7 @@ entry legal
 
 entry final
   adj "最后"
+  n "决赛" codes=C classes=event,communication
 
 entry physical
   adj "身体"

@@ -175,7 +175,7 @@ entry represent
 
 entry risk
   v "Ã°ÏÕ¸É" codes=t1,t4,t5
-  n "Ã°ÏÕ" codes=C,U classes=state,act,attribute
+  n "·çÏÕ" codes=C,U classes=state,act,attribute
 
 entry discuss
   v "ÌÖÂÛ" codes=i0,t1

@@ -93,14 +93,17 @@ entry ninety
 entry hundred
   num "百"
   n "百" codes=C classes=quantity
+  phrase "hundred of"
 
 entry thousand
   num "千"
   n "千" codes=C classes=quantity
+  phrase "thousand of"
 
 entry million
   num "百万"
   n "百万" codes=C classes=quantity
+  phrase "million of"
 
 entry billion
   num "十亿"
@@ -226,6 +229,24 @@ entry "a couple of"
 entry "a number of"
   flags fixed-phrase
   det "一些"
+
+# "hundreds of", "thousands of", "millions of" (the phrases are written
+# with the base form, which the plural reads as): a count not said exactly.
+entry "hundred of"
+  flags fixed-phrase
+  det "数百"
+
+entry "thousand of"
+  flags fixed-phrase
+  det "数千"
+
+entry "million of"
+  flags fixed-phrase
+  det "数百万"
+
+entry "a series of"
+  flags fixed-phrase
+  det "一系列"
 
 entry number
   n "数字" codes=C classes=quantity
