@@ -57,6 +57,17 @@ bool IsMotionVerbText(std::string_view verb) {
          EndsWithChar(verb, "\xBB\xD8") || EndsWithChar(verb, "\xB5\xBD");    // 回 到
 }
 
+// Verbs after which the place follows with 在 (住在那里, 放在桌子上, 留在家里).
+bool IsPlacingVerbText(std::string_view verb) {
+  if (const std::size_t slot = FindSlotMarker(verb); slot != std::string_view::npos && slot + 2 == verb.size())
+    verb = verb.substr(0, slot);  // 放\o
+  static constexpr std::string_view kEnds[] = {"\xB7\xC5", "\xD7\xA1", "\xD7\xF8", "\xD5\xBE",
+                                               "\xCC\xC9", "\xC1\xF4", "\xB4\xFD"};  // 放 住 坐 站 躺 留 待
+  for (std::string_view e : kEnds)
+    if (EndsWithChar(verb, e)) return true;
+  return false;
+}
+
 // Adjectives that are no matter of degree: as predicates they take no 很.
 bool IsAbsoluteAdjective(std::string_view w) {
   static constexpr std::string_view kAbsolute[] = {
@@ -116,6 +127,8 @@ struct Generator::Clause {
   std::string fronted;     // the object fronted with 把
   std::string wherePlace;  // "where" on a verb: 在哪里 before it, or its object
   bool freeRelative = false;  // "what I said": the clause names a thing, 我说的
+  std::string amount;      // how much or how long, right after the verb and its objects (上升了5%)
+  std::string hereThere;   // "here" or "there" after the verb: its object after a verb of motion, else 在…
 };
 
 std::string Generator::GenerateClause(int pos) {
@@ -317,6 +330,13 @@ void Generator::ClauseModifiers(int pos, Clause& c) {
           c.done.reset(static_cast<std::size_t>(d));
           break;
         }
+        // "rose by 5 percent", "lived here for ten years": an amount or a
+        // stretch of time follows the verb as it is (上升了5%, 住了十年).
+        if (AmountAfterVerb(d, c)) {
+          Node(d).genCode = 2;
+          c.done.reset(static_cast<std::size_t>(d));
+          break;
+        }
         Node(d).genCode = before ? 1 : 2;
         if (IsWordText(d, "by") && ByWhen(d)) {
           c.place += PrepPhrase(d, false, "\xB5\xBD\\C");  // 到\C: "by 2020", "by the end of the year"
@@ -486,7 +506,11 @@ std::string Generator::AdverbText(int verb, int adv, Clause& c) {
   if (adv < verb) return t;
   const std::uint16_t flags = FirstAdvFlags(state_, adv);
   if ((flags & adv_flag::kPredicative) != 0) {
-    c.complement += t;
+    if ((IsWordText(adv, "here") || IsWordText(adv, "there")) && Node(verb).category == cat::kV &&
+        Node(adv).depCount == 0)
+      c.hereThere += t;
+    else
+      c.complement += t;
     return {};
   }
   const bool hasObject = FindDepWithRelation(*tree_, verb, robj1) != 0;
@@ -765,6 +789,25 @@ bool Generator::ByWhen(int by) const {
   return n != nullptr && n->classes[0] == 2;  // time
 }
 
+// "by" an amount on an active verb ("rose by 5 percent", "grew by
+// 20,000") and "for" a counted stretch of time ("for ten years"): the
+// amount follows the verb with no word of its own.
+bool Generator::AmountAfterVerb(int prep, const Clause& c) const {
+  const bool by = IsWordText(prep, "by") && !c.passive;
+  const bool forTime = IsWordText(prep, "for");
+  if ((!by && !forTime) || Node(prep).depCount != 1 || prep < c.subject) return false;
+  const int obj = Node(prep).deps[0];
+  if (Node(obj).category == cat::kNum) return by && !ByWhen(prep);
+  if (Node(obj).category != cat::kN) return false;
+  bool counted = false;
+  for (int d : DepsOf(obj)) counted = counted || (d < obj && Node(d).category == cat::kNum);
+  if (!counted) return false;
+  if (by) return true;
+  const Sense* s = Known(obj) ? FirstSenseOf(obj, cat::kN) : nullptr;
+  const NounFields* n = s ? s->Noun() : nullptr;
+  return n != nullptr && n->classes[0] == 2;  // time
+}
+
 std::string Generator::MeansFrame(int by) const {
   const int obj = Node(by).depCount == 1 ? Node(by).deps[0] : 0;
   if (obj != 0 && Node(obj).category == cat::kN) {
@@ -785,6 +828,11 @@ void Generator::ClauseRest(int pos, Clause& c) {
     c.done.set(static_cast<std::size_t>(d));
     if (Node(d).relation == rv2n) {
       front += GenerateNode(d);
+      continue;
+    }
+    if (Node(d).category == cat::kPrep && AmountAfterVerb(d, c)) {
+      Account(d);
+      c.amount += GenerateNode(Node(d).deps[0]);
       continue;
     }
     if (Node(d).category == cat::kPrep) {
@@ -815,6 +863,13 @@ bool Generator::IsPastNegation(int pos, const Clause& c) const {
 
 std::string Generator::AssembleClause(int pos, Clause& c) {
   Account(pos);
+  // "He lives there", "I work here": where it happens stands before the
+  // verb with 在 (他在那里住); a verb of motion takes it as its goal (来这里).
+  if (!c.hereThere.empty()) {
+    if (IsMotionVerbText(c.verb)) c.complement = c.hereThere + c.complement;
+    else if (IsPlacingVerbText(c.verb)) c.complement = std::string(cn::kZai) + c.hereThere + c.complement;
+    else c.place = std::string(cn::kZai) + c.hereThere + c.place;
+  }
   std::string negation;
   if (c.negation) {
     negation = IsPastNegation(pos, c) ? cn::kMei : cn::kBu;
@@ -907,7 +962,7 @@ std::string Generator::AssembleClause(int pos, Clause& c) {
   if (placeAfter) tail += c.place;
   if (FindSlotMarker(c.verb) != std::string::npos) out += InsertComplement(c.verb, c.objects) + tail;
   else out += c.verb + tail + c.objects;
-  out += rest;
+  out += c.amount + rest;
   if (c.freeRelative && !EndsWithChar(out, cn::kDe)) out += cn::kDe;
   return out;
 }

@@ -86,6 +86,7 @@ class Generator {
 
   // ---- clause.cpp
   struct Clause;
+  bool AmountAfterVerb(int prep, const Clause& c) const;
   std::string GenerateClause(int pos);
   void ClauseFront(int pos, Clause& c);
   void ClauseSubject(int pos, Clause& c);
