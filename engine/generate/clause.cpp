@@ -865,6 +865,10 @@ std::string Generator::AssembleClause(int pos, Clause& c) {
   Account(pos);
   // "He lives there", "I work here": where it happens stands before the
   // verb with 在 (他在那里住); a verb of motion takes it as its goal (来这里).
+  // "go home", "come home": 回家 says the going itself (我们回家了).
+  if (StartsWith(c.complement, "\xBB\xD8\xBC\xD2") &&  // 回家
+      (c.verb == "\xC8\xA5" || c.verb == "\xC0\xB4" || c.verb == "\xBB\xD8"))  // 去 来 回
+    c.verb.clear();
   if (!c.hereThere.empty()) {
     if (IsMotionVerbText(c.verb)) c.complement = c.hereThere + c.complement;
     else if (IsPlacingVerbText(c.verb)) c.complement = std::string(cn::kZai) + c.hereThere + c.complement;

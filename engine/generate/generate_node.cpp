@@ -249,8 +249,7 @@ std::string Generator::GenerateWithDeps(int pos) {
       // An opening clause is set off from the main clause, and so is a
       // clause that turns against the one before it (……，但她没来).
       if (Node(pos).head != 0 && pos < Node(pos).head) text += cn::kComma;
-      if (Node(pos).head != 0 && pos > Node(pos).head && (IsWordText(pos, "but") || IsWordText(pos, "yet")) &&
-          sentence_.WordText(pos - 1) != ",")
+      if (Node(pos).head != 0 && pos > Node(pos).head && TurnsOrConcludes(pos) && sentence_.WordText(pos - 1) != ",")
         text.insert(0, cn::kComma);
       return text;
     }
@@ -382,6 +381,15 @@ bool Generator::LoneListComma(int pos) const {
 bool Generator::ListsActions(int last) const {
   const Category c = Node(last).category;
   return (c == cat::kV || c == cat::kBe) && !HasDepWithRelation(*tree_, last, rsub);
+}
+
+// The conjunctions whose clause answers the one before it, set off by a
+// comma in Chinese: "but", "yet", "so", "whereas", "so that".
+bool Generator::TurnsOrConcludes(int pos) const {
+  static constexpr std::string_view kWords[] = {"but", "yet", "so", "whereas", "so that"};
+  for (std::string_view w : kWords)
+    if (IsWordText(pos, w)) return true;
+  return false;
 }
 
 // "Tom likes tea, while Mary likes coffee": a "while" clause after the
