@@ -124,9 +124,38 @@ std::string Generator::GenerateLeaf(int pos) {
       return InsertComplement(ChooseEquivalent(pos, n.category, 0), "");
     case cat::kAnd:
       return InsertComplement(ChooseEquivalent(pos, n.category, 0), "");
+    case cat::kPron:
+    case cat::kDet:
+      // "they", "them", "their" for things are 它们 (它们的).
+      if ((IsWordText(pos, "they") || IsWordText(pos, "them")) && StandsForThings(pos)) {
+        Account(pos);
+        return "\xCB\xFC\xC3\xC7";  // 它们
+      }
+      if (IsWordText(pos, "their") && StandsForThings(pos)) {
+        Account(pos);
+        return "\xCB\xFC\xC3\xC7\xB5\xC4";  // 它们的
+      }
+      return InsertComplement(ChooseEquivalent(pos, n.category, 0), "");
     default:
       return InsertComplement(ChooseEquivalent(pos, n.category, 0), "");
   }
+}
+
+// Whether a plural pronoun stands for things: the nearest plural noun
+// before it names no person, people or animal ("The plants are poisonous,
+// so no dinosaur ate them").
+bool Generator::StandsForThings(int pos) const {
+  for (int d = pos - 1; d >= 1; --d) {
+    if (Node(d).category != cat::kN) continue;
+    if ((Flags(d) & wf::PLURAL) == 0 || !Known(d)) continue;
+    const Sense* s = FirstSenseOf(d, cat::kN);
+    const NounFields* n = s ? s->Noun() : nullptr;
+    if (n == nullptr || HasNounCode(n->codes, nc::PN)) return false;
+    for (std::uint8_t k : n->classes)
+      if (k == 4 || k == 5 || k == 10) return false;  // animal, human, group
+    return true;
+  }
+  return false;
 }
 
 // A verb alone: intransitive when it can be; after "to" on a noun, or as a

@@ -81,6 +81,7 @@ class Generator {
   bool IsKindNamed(int held, int noun) const;
   bool IsContrastingWhile(int pos) const;
   bool TurnsOrConcludes(int pos) const;
+  bool StandsForThings(int pos) const;
   bool ListsActions(int last) const;
   bool HoldsBack(int noun, int dep) const;
   bool NounIdiom(int pos, std::string& out);

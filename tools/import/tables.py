@@ -355,7 +355,8 @@ PREFERRED = {
     "shock": {"n": "震惊"}, "space": {"n": "空间"}, "mri": {"n": "核磁共振"},
     "south": {"n": "南部"}, "north": {"n": "北部"},
     # Verbs of news prose the tagged corpus never saw ("will host the games").
-    "risk": {"n": "风险"}, "final": {"n": "决赛"},
+    "risk": {"n": "风险"}, "final": {"n": "决赛"}, "cause": {"v": "导致"}, "protest": {"v": "抗议"},
+    "gain": {"v": "获得", "n": "增加"},
     "host": {"v": "主办"}, "fund": {"v": "资助"}, "target": {"v": "针对"}, "impact": {"v": "影响"},
     # Short lower-case words that stand for something else in running text
     # ("San Francisco", "World War II", "km/h"): better left as written.

@@ -94,7 +94,7 @@ entry pull
   n "拉" codes=C,U classes=act,phenomenon,attribute,artifact
 
 entry cause
-  v "引起" codes=t1,v2,v3
+  v "导致" codes=t1,v2,v3
   n "原因" codes=C classes=event,communication,act,thing
 
 entry explain
@@ -479,9 +479,9 @@ entry attend
   v "专心于" codes=i0
 
 entry gain
-  v "得到" codes=t1
+  v "获得" codes=t1
   v "获利" codes=i0
-  n "增益" codes=C classes=quantity,attribute,possession
+  n "增加" codes=C classes=quantity,attribute,possession
 
 entry judge
   v "审理" codes=t1,t5,d1,v3,x1
@@ -1264,7 +1264,7 @@ entry deserve
   v "应得报答" codes=i0
 
 entry protest
-  v "反对" codes=i0,t1,t5
+  v "抗议" codes=i0,t1,t5
   n "抗议" codes=C,U classes=communication,act
 
 entry pose
