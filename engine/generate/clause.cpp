@@ -1010,6 +1010,15 @@ bool Generator::IsAbstractNoun(int obj) const {
   return false;
 }
 
+// The world, the earth and the internet are places one is on in Chinese
+// (世界上, 地球上, 网上), whatever English says.
+bool Generator::IsSurfaceNoun(int obj) const {
+  static constexpr std::string_view kSurfaces[] = {"world", "earth", "Earth", "internet", "Internet", "web"};
+  for (std::string_view w : kSurfaces)
+    if (IsWordText(obj, w)) return true;
+  return false;
+}
+
 // A prepositional phrase: the preposition's frame around its object. On a
 // noun the place frame loses its 在 (桌子上的书), "from" becomes 来自 and
 // "with" 有. A year after "in", "since" and the like is written with 年,
@@ -1081,6 +1090,7 @@ std::string Generator::PrepPhrase(int prep, bool modifiesNoun, std::string_view 
   }
   if (bare && StartsWith(own, cn::kZai) && slot == 2 && own.size() == 6) own = std::string(cn::kZai) + "\\C";
   else if (IsWordText(prep, "in") && own == kZaiLi && IsAbstractNoun(obj)) own = kZaiZhong;
+  else if (IsWordText(prep, "in") && own == kZaiLi && IsSurfaceNoun(obj)) own = std::string(cn::kZai) + "\\C\xC9\xCF";  // 在\C上
   if (modifiesNoun) {
     if (IsWordText(prep, "from")) own = "\xC0\xB4\xD7\xD4\\C";  // 来自
     else if (IsWordText(prep, "with")) own = std::string(cn::kYou) + "\\C";

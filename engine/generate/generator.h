@@ -78,6 +78,7 @@ class Generator {
   bool NamesAPlace(int obj) const;
   bool IsAbstractNoun(int obj) const;
   bool ByWhen(int by) const;
+  bool IsSurfaceNoun(int obj) const;
   bool IsKindNamed(int held, int noun) const;
   bool IsContrastingWhile(int pos) const;
   bool TurnsOrConcludes(int pos) const;

@@ -249,7 +249,8 @@ entry "a series of"
   det "一系列"
 
 entry number
-  n "数字" codes=C classes=quantity
+  n "数量" codes=C classes=quantity
+  n "数字" codes=C classes=quantity context="digit digits figure figures write written"
   n "号码" codes=C classes=communication context="phone telephone call"
   v "给\o编号" codes=t1
   phrase "a number of"
