@@ -937,7 +937,10 @@ std::string Generator::AssembleClause(int pos, Clause& c) {
   const bool placeAfter = Node(pos).category == cat::kBe && !c.existential && !c.placeIsZai;
   if (!placeAfter) out += c.place;
   if (!c.fronted.empty()) out += std::string(cn::kBa) + c.fronted;
-  if (c.passive && !c.agent && !c.statePassive && Node(pos).category == cat::kV) out += cn::kBei;
+  // (A verb whose text frames its object, 以\o为基础, says the passive by itself.)
+  if (c.passive && !c.agent && !c.statePassive && Node(pos).category == cat::kV &&
+      FindSlotMarker(c.verb) == std::string::npos)
+    out += cn::kBei;
   // The verb's complement (回, 得很好) and 了 follow the verb; a verb whose
   // text frames its object (把\o装罐) takes them after the frame.
   std::string tail = c.complement;

@@ -1800,7 +1800,6 @@ entry using
 
 entry die
   v "ËÀ" codes=i0
-  n "÷»×Ó" codes=C classes=artifact classifier=32
 
 entry tie
   v "Ïµ" codes=t1

@@ -535,6 +535,10 @@ entry "try on"
   flags phrasal-verb
   v "试穿" codes=t1
 
+entry "base on"
+  flags phrasal-verb
+  v "以\o为基础" codes=t1
+
 entry "depend on"
   flags phrasal-verb
   v "取决于" codes=t1

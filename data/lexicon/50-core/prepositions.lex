@@ -71,6 +71,7 @@ entry on
   phrase "keep on"
   phrase "try on"
   phrase "depend on"
+  phrase "base on"
 
 
 
