@@ -286,7 +286,19 @@ std::string Generator::GenerateNoun(int pos) {
     std::string own = WithLargeUnit(held, pos, GenerateNode(held));
     if (!own.empty()) return own;
   }
-  if (held != 0) text = CombineHeldBack(held, pos, text);
+  // A noun that measures itself (天, 年) takes the number right before it,
+  // after its description: 美好的一天, 过去的20年.
+  // (Only where English has the description first: "a great day", "the
+  // past 20 years"; "783,562 square kilometres" keeps its number first.)
+  bool describedFirst = held != 0 && Node(held).category == cat::kDet;
+  for (int d : before) describedFirst = describedFirst || (held != 0 && d < held && Node(d).category == cat::kAdj);
+  if (held != 0 && !pre.empty() && ClassifierText(pos).empty() && describedFirst) {
+    std::string description = text.substr(0, preEnd);
+    if (Node(lastMod).category == cat::kAdj && !EndsWithChar(description, cn::kDe)) description += cn::kDe;
+    text = description + CombineHeldBack(held, pos, text.substr(preEnd));
+  }
+  else if (held != 0)
+    text = CombineHeldBack(held, pos, text);
   return text + std::string(suffix);
 }
 
@@ -348,9 +360,12 @@ bool Generator::IsKindNamed(int held, int noun) const {
   const Sense* s = Known(noun) ? FirstSenseOf(noun, cat::kN) : nullptr;
   const NounFields* n = s ? s->Noun() : nullptr;
   if (n == nullptr || HasNounCode(n->codes, nc::PN)) return false;
-  for (std::uint8_t k : n->classes)
-    if (k == 5) return false;  // human
-  return true;
+  // Kinds of beings, matter, states and phenomena; not people, body parts,
+  // events or acts, which are counted one by one (一个错误, 一起事故).
+  static constexpr std::uint8_t kKinds[] = {4, 7, 8, 12, 15, 17, 19, 20, 21, 32, 33, 35};
+  for (std::uint8_t k : kKinds)
+    if (n->classes[0] == k) return true;
+  return false;
 }
 
 // The words of the subtree under pos, pos included.
