@@ -151,6 +151,7 @@ bool Generator::StandsForThings(int pos) const {
     const Sense* s = FirstSenseOf(d, cat::kN);
     const NounFields* n = s ? s->Noun() : nullptr;
     if (n == nullptr || HasNounCode(n->codes, nc::PN)) return false;
+    if (n->classes[0] == 2 || n->classes[0] == 16) continue;  // "after two years", "millions": no antecedent
     for (std::uint8_t k : n->classes)
       if (k == 4 || k == 5 || k == 10) return false;  // animal, human, group
     return true;

@@ -80,6 +80,7 @@ class Generator {
   bool ByWhen(int by) const;
   bool IsSurfaceNoun(int obj) const;
   bool IsKindNamed(int held, int noun) const;
+  bool IsRate(int noun, int dep) const;
   bool IsContrastingWhile(int pos) const;
   bool TurnsOrConcludes(int pos) const;
   bool StandsForThings(int pos) const;
@@ -105,6 +106,7 @@ class Generator {
   bool IsPersonTitle(int pos) const;
   bool PartOfWhole(int pos, std::string& out);
   bool PercentOfWhole(int pos, std::string& out);
+  bool MeasuresItself(int pos) const;
   bool IsProperName(int pos) const;
   void ClauseObjects(int pos, Clause& c);
   void ClauseRest(int pos, Clause& c);

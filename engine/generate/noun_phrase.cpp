@@ -127,9 +127,11 @@ bool Generator::PartOfWhole(int pos, std::string& out) {
 }
 
 // "80 percent of the people": the share and then the whole it is taken
-// from, as a description of it (80%的人).
+// from, as a description of it (80%的人); "500 grams of flour": a unit
+// measures what follows it directly (500克面粉).
 bool Generator::PercentOfWhole(int pos, std::string& out) {
-  if (!(IsWordText(pos, "percent") || IsWordText(pos, "%")) || Node(pos).depCount != 2) return false;
+  const bool percent = IsWordText(pos, "percent") || IsWordText(pos, "%");
+  if (!(percent || MeasuresItself(pos)) || Node(pos).depCount != 2) return false;
   const int num = Node(pos).deps[0];
   const int of = Node(pos).deps[1];
   if (Node(num).category != cat::kNum || num > pos || of < pos || !IsWordText(of, "of") ||
@@ -137,9 +139,20 @@ bool Generator::PercentOfWhole(int pos, std::string& out) {
     return false;
   Account(pos);
   Account(of);
-  out = GenerateNode(num) + ChooseEquivalent(pos, cat::kN, kAnyNounCode) + std::string(cn::kDe) +
+  // A stretch of time describes what fills it (三天的雨).
+  const bool describes = percent || IsTimeNounWord(pos);
+  out = GenerateNode(num) + ChooseEquivalent(pos, cat::kN, kAnyNounCode) + std::string(describes ? cn::kDe : "") +
         GenerateNode(Node(of).deps[0]);
   return true;
+}
+
+// A unit that takes no classifier after a number (公里, 克, 美元).
+bool Generator::MeasuresItself(int pos) const {
+  const Sense* s = Known(pos) ? FirstSenseOf(pos, cat::kN) : nullptr;
+  const NounFields* n = s ? s->Noun() : nullptr;
+  if (n == nullptr || n->classifier == 0) return false;
+  const Lexicon* lex = sentence_.LexiconInUse();
+  return lex != nullptr && lex->AuxName(n->classifier) == "-";
 }
 
 bool Generator::NounIdiom(int pos, std::string& out) {
@@ -188,6 +201,10 @@ std::string Generator::GenerateNoun(int pos) {
   if (NounIdiom(pos, idiom)) return idiom;
   if (PartOfWhole(pos, idiom)) return idiom;
 
+  // "100 miles per hour": the rate goes first, before the number (每小时100英里).
+  std::string per;
+  for (int d : DepsOf(pos))
+    if (IsRate(pos, d)) per += PrepPhrase(d, true);
   std::string text = NounPostModifiers(pos);
   // "three weeks ago": 前 or 后 after the whole time (三周前).
   std::string_view suffix;
@@ -278,13 +295,13 @@ std::string Generator::GenerateNoun(int pos) {
   if (held != 0 && unit != 0) {
     std::string own = WithLargeUnit(held, unit, GenerateNode(held));
     // The classifier of the counted noun follows the whole number (两千本书).
-    if (!own.empty()) return own + std::string(ClassifierText(pos)) + text;
+    if (!own.empty()) return per + own + std::string(ClassifierText(pos)) + text;
   }
   // "ten million", "a million" as a noun: the number and the unit are one
   // value (一千万, 一百万) and take no classifier.
   if (held != 0 && LargeUnitValue(sentence_.WordText(pos)) > 0) {
     std::string own = WithLargeUnit(held, pos, GenerateNode(held));
-    if (!own.empty()) return own;
+    if (!own.empty()) return per + own;
   }
   // A noun that measures itself (天, 年) takes the number right before it,
   // after its description: 美好的一天, 过去的20年.
@@ -299,7 +316,7 @@ std::string Generator::GenerateNoun(int pos) {
   }
   else if (held != 0)
     text = CombineHeldBack(held, pos, text);
-  return text + std::string(suffix);
+  return per + text + std::string(suffix);
 }
 
 // The text of a number (with its own modifiers, 大约1.5) with the large
@@ -368,6 +385,14 @@ bool Generator::IsKindNamed(int held, int noun) const {
   return false;
 }
 
+// "per hour", "per person" on a counted noun: a rate.
+bool Generator::IsRate(int noun, int dep) const {
+  if (dep < noun || !IsWordText(dep, "per") || Node(dep).depCount != 1) return false;
+  for (int d : DepsOf(noun))
+    if (d < noun && (Node(d).category == cat::kNum || LargeUnitValue(sentence_.WordText(d)) > 0)) return true;
+  return false;
+}
+
 // The words of the subtree under pos, pos included.
 int Generator::SubtreeSize(int pos) const {
   int n = 1;
@@ -382,7 +407,7 @@ std::string Generator::NounPostModifiers(int pos) {
   const std::vector<int> deps = DepsOf(pos);
   for (auto it = deps.rbegin(); it != deps.rend(); ++it) {
     const int d = *it;
-    if (d < pos || (IsTimeNounWord(pos) && !TimeSuffix(d).empty())) continue;
+    if (d < pos || (IsTimeNounWord(pos) && !TimeSuffix(d).empty()) || IsRate(pos, d)) continue;
     std::string t = ModifierText(pos, d);
     text += t;
     // "the government of Iceland": a place or body with a name of its own

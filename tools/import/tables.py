@@ -9,6 +9,7 @@ GE, BEN, ZHI, ZHANG, TIAO, JIAN, LIANG, WEI, JIA, TOU, KE, BA, TAI, ZUO, \
     WAN, CI, ZHONG, PIAN_TEXT, FEN, PI, KE_GRAIN, GEN, FU, CENG, SUO, MING, \
     CHANG, JIA_FRAME, SOU, DING, ZHI_BRANCH, LI, MIAN, SHAN, ZHAN, XIANG, MEN, \
     DAO, JU = range(1, 51)
+MEASURE = 51   # a unit that measures itself: no classifier after a number (三公里, 十欧元)
 
 # Nouns that take a classifier by the WordNet synset they descend from:
 # (lemma, sense number, classifier). The nearest ancestor listed wins.
@@ -43,6 +44,7 @@ CLASSIFIER_SYNSETS = [
     ("article", 1, PIAN_TEXT), ("essay", 1, PIAN_TEXT),
     ("lamp", 1, ZHAN), ("door", 1, SHAN), ("window", 1, SHAN),
     ("hat", 1, DING), ("tooth", 1, KE_GRAIN), ("star", 1, KE_GRAIN),
+    ("unit_of_measurement", 1, MEASURE), ("monetary_unit", 1, MEASURE),
     ("mirror", 1, MIAN), ("flag", 1, MIAN), ("wall", 1, MIAN),
     ("school", 1, SUO), ("college", 1, SUO), ("university", 1, SUO),
     ("company", 1, JIA), ("shop", 1, JIA), ("restaurant", 1, JIA),
@@ -59,6 +61,9 @@ CLASSIFIER_BY_CLASS = {"animal": ZHI, "human": GE}
 
 # Single words whose classifier is set by hand.
 CLASSIFIER_WORDS = {
+    # Words whose first WordNet sense is a unit but whose everyday one is not.
+    "unit": GE, "mole": GE, "grad": GE, "frail": GE, "lea": GE, "footer": GE, "miler": GE,
+    "pounder": GE, "welterweight": GE, "nibble": GE,
     "dog": ZHI, "cat": ZHI, "cow": TOU, "pig": TOU, "ox": TOU, "horse": PI,
     "fish": TIAO, "paper": ZHANG, "road": TIAO, "river": TIAO, "teacher": WEI,
     "doctor": WEI, "professor": WEI, "guest": WEI, "gentleman": WEI, "lady": WEI,
@@ -355,7 +360,7 @@ PREFERRED = {
     "shock": {"n": "震惊"}, "space": {"n": "空间"}, "mri": {"n": "核磁共振"},
     "south": {"n": "南部"}, "north": {"n": "北部"},
     # Verbs of news prose the tagged corpus never saw ("will host the games").
-    "risk": {"n": "风险"}, "final": {"n": "决赛"}, "cause": {"v": "导致"}, "protest": {"v": "抗议"},
+    "pound": {"v": None}, "risk": {"n": "风险"}, "final": {"n": "决赛"}, "cause": {"v": "导致"}, "protest": {"v": "抗议"},
     "gain": {"v": "获得", "n": "增加"},
     "host": {"v": "主办"}, "fund": {"v": "资助"}, "target": {"v": "针对"}, "impact": {"v": "影响"},
     # Short lower-case words that stand for something else in running text

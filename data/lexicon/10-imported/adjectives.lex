@@ -4968,7 +4968,7 @@ entry inefficient
 
 entry frail
   adj "脆弱"
-  n "少女" codes=C classes=quantity,artifact
+  n "少女" codes=C classes=quantity,artifact classifier=1
 
 entry gigantic
   adj "巨人般"

@@ -93,7 +93,7 @@ entry effect
   v "实行" codes=t1
 
 entry mm
-  n "毫米" codes=C classes=quantity
+  n "毫米" codes=C classes=quantity classifier=51
 
 entry john
   n "盥洗室" codes=C classes=artifact,human classifier=15
@@ -466,9 +466,7 @@ entry oil
   v "加燃油" codes=i0
 
 entry pound
-  n "磅" codes=C classes=quantity
-  v "强烈打击" codes=t1,x9
-  v "连续重击" codes=i0
+  n "磅" codes=C classes=quantity classifier=51
 
 entry nature
   n "自然" codes=C,U classes=attribute,human,object
@@ -485,7 +483,7 @@ entry structure
   v "构成" codes=t1
 
 entry unit
-  n "单位" codes=C classes=quantity,relation,group,cognition
+  n "单位" codes=C classes=quantity,relation,group,cognition classifier=1
 
 entry method
   n "方法" codes=C,U classes=cognition,act
@@ -1306,7 +1304,7 @@ entry means
   REF "mean" form=SINGULAR
 
 entry yard
-  n "码" codes=C classes=quantity,artifact,place
+  n "码" codes=C classes=quantity,artifact,place classifier=51
 
 entry planning
   n "策划" codes=U classes=act,cognition
@@ -1805,7 +1803,7 @@ entry wine
   n "葡萄酒" codes=U classes=food,attribute
 
 entry henry
-  n "亨利" codes=C classes=quantity,human
+  n "亨利" codes=C classes=quantity,human classifier=51
 
 entry guest
   n "客人" codes=C classes=human,artifact classifier=8
@@ -2920,7 +2918,7 @@ entry achievement
   n "完成" codes=C,U classes=act
 
 entry c
-  n "调用" codes=C classes=quantity,time,substance
+  n "调用" codes=C classes=quantity,time,substance classifier=51
 
 entry faculty
   n "才能" codes=C,U classes=cognition,group
@@ -3189,7 +3187,7 @@ entry steel
   v "钢化" codes=t1
 
 entry inch
-  n "英寸" codes=C classes=quantity
+  n "英寸" codes=C classes=quantity classifier=51
   v "慢慢前进" codes=i0
   v "使\o缓慢地移动" codes=t1
 
@@ -4039,7 +4037,7 @@ entry earnings
   n "所赚的钱" codes=C,U classes=possession
 
 entry r
-  n "半径" codes=C classes=quantity,communication,attribute
+  n "半径" codes=C classes=quantity,communication,attribute classifier=51
 
 entry teen
   n "愤怒" codes=C classes=human classifier=1
@@ -5118,7 +5116,7 @@ entry purchaser
   n "买方" codes=C classes=human classifier=1
 
 entry g
-  n "千兆" codes=C classes=quantity,substance
+  n "千兆" codes=C classes=quantity,substance classifier=51
 
 entry discrimination
   n "差别" codes=C,U classes=act,cognition
@@ -5370,7 +5368,7 @@ entry sin
   v "犯" codes=i0
 
 entry acre
-  n "英亩" codes=C classes=quantity,place
+  n "英亩" codes=C classes=quantity,place classifier=51
 
 entry script
   n "手迹" codes=C,U classes=communication
@@ -5549,10 +5547,10 @@ entry container
   n "容器" codes=C classes=artifact
 
 entry tonne
-  n "吨" codes=C classes=quantity
+  n "吨" codes=C classes=quantity classifier=51
 
 entry cm
-  n "厘米" codes=C classes=quantity,substance
+  n "厘米" codes=C classes=quantity,substance classifier=51
 
 entry server
   n "服伺者" codes=C classes=human,artifact classifier=1
@@ -6645,7 +6643,7 @@ entry garbage
   n "垃圾" codes=U classes=substance,communication,artifact
 
 entry ton
-  n "吨" codes=C classes=quantity
+  n "吨" codes=C classes=quantity classifier=51
 
 entry tribute
   n "贡物" codes=C,U classes=communication,act
@@ -6714,7 +6712,7 @@ entry supervision
   n "监督" codes=C,U classes=act
 
 entry pint
-  n "品脱" codes=C classes=quantity
+  n "品脱" codes=C classes=quantity classifier=51
 
 entry translation
   n "翻译" codes=C,U classes=communication,event,act,relation
@@ -6890,7 +6888,7 @@ entry broker
   n "掮客" codes=C classes=human classifier=1
 
 entry lea
-  n "草地" codes=C classes=quantity,place
+  n "草地" codes=C classes=quantity,place classifier=1
 
 entry treasure
   n "宝物" codes=C,U classes=possession,artifact,group
@@ -7227,7 +7225,7 @@ entry whale
   v "猛揍" codes=t1
 
 entry f
-  n "故障" codes=C classes=quantity,substance,communication
+  n "故障" codes=C classes=quantity,substance,communication classifier=51
 
 entry teammate
   n "队友" codes=C classes=human classifier=1
@@ -7386,7 +7384,7 @@ entry rejection
   n "拒绝" codes=C,U classes=act,state,phenomenon,communication
 
 entry penny
-  n "便士" codes=C classes=quantity,possession
+  n "便士" codes=C classes=quantity,possession classifier=51
 
 entry handling
   REF "handle" form=ING
@@ -7693,10 +7691,10 @@ entry shark
   v "诈骗" codes=i0
 
 entry quid
-  n "一镑金币" codes=C classes=quantity,possession,food
+  n "一镑金币" codes=C classes=quantity,possession,food classifier=51
 
 entry m
-  n "尾数" codes=C classes=quantity,attribute
+  n "尾数" codes=C classes=quantity,attribute classifier=51
 
 entry catalog
   n "目录" codes=C,U classes=communication classifier=2
@@ -8501,7 +8499,7 @@ entry sufferer
   n "受难者" codes=C classes=human classifier=1
 
 entry l
-  n "见习驾驶员" codes=C classes=quantity,communication
+  n "见习驾驶员" codes=C classes=quantity,communication classifier=51
 
 entry shorts
   n "短裤" codes=C classes=artifact,clothing classifier=5
@@ -8580,7 +8578,7 @@ entry guerrilla
   n "游击队" codes=C classes=human classifier=1
 
 entry ft
-  n "英尺" codes=C classes=quantity
+  n "英尺" codes=C classes=quantity classifier=51
 
 entry narrator
   n "讲述者" codes=C classes=human classifier=1
@@ -9068,7 +9066,7 @@ entry herd
   v "聚在一起" codes=i0
 
 entry k
-  n "键" codes=C classes=quantity,substance
+  n "键" codes=C classes=quantity,substance classifier=51
 
 entry brow
   n "眉毛" codes=C classes=body,place
@@ -9632,7 +9630,7 @@ entry mainframe
   n "主机" codes=C classes=artifact classifier=13
 
 entry ml
-  n "法学硕士" codes=C classes=quantity
+  n "法学硕士" codes=C classes=quantity classifier=51
 
 entry shah
   n "沙" codes=C classes=human classifier=1
@@ -9941,7 +9939,7 @@ entry broth
   n "原汁清汤" codes=C,U classes=food
 
 entry shilling
-  n "先令" codes=C classes=quantity
+  n "先令" codes=C classes=quantity classifier=51
 
 entry cigar
   n "雪茄" codes=C classes=artifact
@@ -9996,7 +9994,7 @@ entry harbor
   v "庇护" codes=t1
 
 entry litre
-  n "升" codes=C classes=quantity
+  n "升" codes=C classes=quantity classifier=51
 
 entry nelson
   n "肩下握颈" codes=C classes=human,act classifier=1
@@ -10347,7 +10345,7 @@ entry easter
   n "复活节" codes=C classes=time,phenomenon
 
 entry lb
-  n "磅" codes=C classes=quantity
+  n "磅" codes=C classes=quantity classifier=51
 
 entry aviation
   n "航空" codes=C classes=group,cognition,act
@@ -10368,7 +10366,7 @@ entry lender
   n "出借人" codes=C classes=human classifier=1
 
 entry hectare
-  n "公顷" codes=C classes=quantity
+  n "公顷" codes=C classes=quantity classifier=51
 
 entry gall
   n "胆汁" codes=C,U classes=state,disease,plant,feeling
@@ -10559,7 +10557,7 @@ entry robbery
   n "抢掠" codes=C,U classes=act
 
 entry gallon
-  n "加仑" codes=C classes=quantity
+  n "加仑" codes=C classes=quantity classifier=51
 
 entry wording
   REF "word" form=ING
@@ -10940,7 +10938,7 @@ entry protester
   n "抗议者" codes=C classes=human classifier=1
 
 entry mole
-  n "痣" codes=C classes=quantity,human,food,attribute
+  n "痣" codes=C classes=quantity,human,food,attribute classifier=1
 
 entry subordinate
   n "属下" codes=C classes=human,communication classifier=1
@@ -11157,7 +11155,7 @@ entry privatization
   n "私有化" codes=C,U classes=act
 
 entry amp
-  n "安培" codes=C classes=quantity,substance
+  n "安培" codes=C classes=quantity,substance classifier=51
 
 entry volcano
   n "火山" codes=C classes=object
@@ -11798,7 +11796,7 @@ entry fascination
   n "入迷" codes=C,U classes=state,feeling,attribute
 
 entry em
-  n "射气" codes=C classes=quantity
+  n "射气" codes=C classes=quantity classifier=51
 
 entry madam
   n "女士" codes=C classes=human classifier=1
@@ -12677,7 +12675,7 @@ entry pirate
   v "做海盗" codes=i0
 
 entry gee
-  n "马" codes=C classes=quantity
+  n "马" codes=C classes=quantity classifier=51
   v "向右转" codes=i0
 
 entry vice
@@ -12794,7 +12792,7 @@ entry chamberlain
   n "内侍" codes=C classes=human classifier=1
 
 entry franc
-  n "法郎" codes=C classes=quantity
+  n "法郎" codes=C classes=quantity classifier=51
 
 entry fingerprint
   n "指纹" codes=C,U classes=communication,attribute
@@ -12906,7 +12904,6 @@ entry gentry
   n "贵族们" codes=C classes=group
 
 entry pounding
-  REF "pound" form=ING
   n "重击" codes=C classes=event,act
 
 entry crusade
@@ -12920,7 +12917,7 @@ entry deposition
   n "免职" codes=C,U classes=process,communication,act
 
 entry gill
-  n "鳃" codes=C classes=quantity,plant,animal
+  n "鳃" codes=C classes=quantity,plant,animal classifier=51
 
 entry sunrise
   n "日出" codes=C classes=time,phenomenon,event
@@ -12978,7 +12975,7 @@ entry segregation
   n "隔离" codes=C,U classes=process,group,act
 
 entry lambert
-  n "兰伯特" codes=C classes=quantity,human
+  n "兰伯特" codes=C classes=quantity,human classifier=51
 
 entry lateral
   n "侧部" codes=C,U classes=act
@@ -14715,7 +14712,7 @@ entry greenpeace
   n "绿色和平组织" codes=C classes=group
 
 entry euro
-  n "欧元" codes=C classes=quantity
+  n "欧元" codes=C classes=quantity classifier=51
 
 entry characterization
   n "特性描述" codes=C,U classes=communication,act
@@ -14782,7 +14779,7 @@ entry lantern
   n "灯笼" codes=C classes=artifact classifier=46
 
 entry fen
-  n "沼泽" codes=C classes=quantity,object
+  n "沼泽" codes=C classes=quantity,object classifier=51
 
 entry plateau
   n "高地" codes=C classes=object
@@ -15241,7 +15238,7 @@ entry pretence
   n "假装" codes=C,U classes=attribute,communication,cognition
 
 entry ounce
-  n "盎司" codes=C classes=quantity,animal
+  n "盎司" codes=C classes=quantity,animal classifier=51
 
 entry caretaker
   n "照顾者" codes=C classes=human classifier=1
@@ -15613,7 +15610,7 @@ entry cache
   v "隐藏" codes=t1
 
 entry centimetre
-  n "厘米" codes=C classes=quantity
+  n "厘米" codes=C classes=quantity classifier=51
 
 entry blender
   n "混合者" codes=C classes=artifact,tool
@@ -15989,7 +15986,7 @@ entry womb
   n "子宫" codes=C classes=body
 
 entry gram
-  n "克" codes=C classes=quantity,human
+  n "克" codes=C classes=quantity,human classifier=51
 
 entry sustainability
   n "持续性" codes=U classes=attribute
@@ -16329,7 +16326,7 @@ entry richness
   n "富裕" codes=C,U classes=attribute,state
 
 entry kg
-  n "千克" codes=C classes=quantity
+  n "千克" codes=C classes=quantity classifier=51
 
 entry pup
   n "小狗" codes=C classes=animal,human classifier=3
@@ -16366,7 +16363,7 @@ entry dinghy
   n "小船" codes=C classes=artifact,vehicle classifier=5
 
 entry watt
-  n "瓦" codes=C classes=quantity,human
+  n "瓦" codes=C classes=quantity,human classifier=51
 
 entry nave
   n "中殿" codes=C classes=artifact
@@ -16536,7 +16533,7 @@ entry boswell
   n "为好友或当代名人作传者" codes=C classes=human classifier=1
 
 entry rouble
-  n "卢布" codes=C classes=quantity
+  n "卢布" codes=C classes=quantity classifier=51
 
 entry loyalist
   n "忠诚的人" codes=C classes=human classifier=1
@@ -16554,7 +16551,7 @@ entry assimilation
   n "同化" codes=C,U classes=state,process
 
 entry siemens
-  n "西门子" codes=C classes=quantity,human
+  n "西门子" codes=C classes=quantity,human classifier=51
 
 entry residency
   n "住处" codes=C,U classes=act
@@ -16636,7 +16633,7 @@ entry braid
   v "编成辫" codes=t1
 
 entry hm
-  n "显性远视" codes=C classes=quantity
+  n "显性远视" codes=C classes=quantity classifier=51
 
 entry footing
   n "站稳" codes=C,U classes=state,relation,artifact
@@ -16645,7 +16642,7 @@ entry carcass
   n "尸体" codes=C classes=animal classifier=3
 
 entry hl
-  n "百升" codes=C classes=quantity
+  n "百升" codes=C classes=quantity classifier=51
 
 entry sabine
   n "萨宾人" codes=C classes=object,human classifier=5
@@ -17238,7 +17235,7 @@ entry bidding
   n "命令" codes=U classes=communication
 
 entry en
-  n "半方" codes=C classes=quantity
+  n "半方" codes=C classes=quantity classifier=51
 
 entry scarcity
   n "缺乏" codes=C,U classes=attribute
@@ -17317,7 +17314,7 @@ entry beggar
   v "使\o贫穷" codes=t1
 
 entry millimetre
-  n "毫米" codes=C classes=quantity
+  n "毫米" codes=C classes=quantity classifier=51
 
 entry graveyard
   n "墓地" codes=C classes=place
@@ -18153,7 +18150,7 @@ entry beak
   n "鸟嘴" codes=C classes=animal,plant,body classifier=3
 
 entry grad
-  n "毕业生" codes=C classes=quantity,human
+  n "毕业生" codes=C classes=quantity,human classifier=1
 
 entry pixel
   n "像素" codes=C classes=artifact
@@ -18792,7 +18789,7 @@ entry positioning
   n "定位" codes=C,U classes=act
 
 entry centimeter
-  n "厘米" codes=C classes=quantity
+  n "厘米" codes=C classes=quantity classifier=51
 
 entry fella
   n "小伙子" codes=C classes=human classifier=1
@@ -18857,7 +18854,7 @@ entry patriarch
   n "创办人" codes=C classes=human classifier=1
 
 entry gal
-  n "伽" codes=C classes=quantity,human
+  n "伽" codes=C classes=quantity,human classifier=51
 
 entry agm
   n "空对地导弹" codes=C
@@ -19190,7 +19187,7 @@ entry pane
   n "窗玻璃" codes=C classes=artifact
 
 entry atm
-  n "自动出纳机" codes=C classes=quantity,communication,artifact
+  n "自动出纳机" codes=C classes=quantity,communication,artifact classifier=51
 
 entry stratification
   n "层化" codes=C,U classes=act,state,process,attribute
@@ -19249,7 +19246,7 @@ entry oatmeal
   n "燕麦片" codes=U classes=food
 
 entry byte
-  n "字节" codes=C classes=quantity
+  n "字节" codes=C classes=quantity classifier=51
 
 entry dormitory
   n "宿舍" codes=C classes=artifact,building classifier=14
@@ -19367,7 +19364,7 @@ entry throng
   v "在\o群集" codes=t1
 
 entry yuan
-  n "元" codes=C classes=quantity,group
+  n "元" codes=C classes=quantity,group classifier=51
 
 entry veggie
   n "素食者" codes=U classes=food
@@ -19687,7 +19684,7 @@ entry puree
   n "菜泥" codes=C,U classes=food
 
 entry nibble
-  n "少量食物" codes=C classes=quantity,act
+  n "少量食物" codes=C classes=quantity,act classifier=1
   v "细咬" codes=i0,t1
 
 entry stylist
@@ -19871,7 +19868,7 @@ entry publicist
   n "政治作家" codes=C classes=human classifier=1
 
 entry liter
-  n "公升" codes=C classes=quantity
+  n "公升" codes=C classes=quantity classifier=51
 
 entry caveat
   n "警告" codes=C,U classes=communication
@@ -20039,7 +20036,7 @@ entry malice
   n "恶意" codes=C,U classes=feeling,attribute
 
 entry kilo
-  n "千" codes=C classes=quantity
+  n "千" codes=C classes=quantity classifier=51
 
 entry antelope
   n "羚羊" codes=C classes=animal classifier=3
@@ -21476,7 +21473,7 @@ entry immersion
   n "沉浸" codes=C classes=event,cognition,act
 
 entry horsepower
-  n "马力" codes=C classes=quantity
+  n "马力" codes=C classes=quantity classifier=51
 
 entry thyroid
   n "甲状腺" codes=C classes=body
@@ -21771,7 +21768,7 @@ entry propeller
   n "螺旋桨" codes=C classes=artifact
 
 entry volt
-  n "伏特" codes=C classes=quantity
+  n "伏特" codes=C classes=quantity classifier=51
 
 entry bookcase
   n "书架" codes=C classes=artifact
@@ -21976,7 +21973,7 @@ entry willy
   n "阴茎" codes=C
 
 entry millimeter
-  n "毫米" codes=C classes=quantity
+  n "毫米" codes=C classes=quantity classifier=51
 
 entry marquis
   n "侯爵" codes=C classes=human classifier=1
@@ -22200,7 +22197,7 @@ entry sneeze
   v "打喷嚏" codes=i0
 
 entry langley
-  n "兰勒" codes=C classes=quantity,human
+  n "兰勒" codes=C classes=quantity,human classifier=51
 
 entry patchwork
   n "拼缝物" codes=C,U classes=cognition,artifact
@@ -23014,7 +23011,7 @@ entry muhammad
   n "穆罕默德" codes=C classes=human classifier=1
 
 entry gm
-  n "总经理" codes=C classes=quantity
+  n "总经理" codes=C classes=quantity classifier=51
 
 entry laity
   n "俗人" codes=C classes=group
@@ -23158,7 +23155,7 @@ entry spitfire
   n "烈性子的人" codes=C classes=human classifier=1
 
 entry calorie
-  n "卡路里" codes=C classes=quantity
+  n "卡路里" codes=C classes=quantity classifier=51
 
 entry constipation
   n "便秘" codes=C,U classes=state,act
@@ -23415,7 +23412,7 @@ entry hank
   n "一束" codes=C classes=artifact
 
 entry emu
-  n "鸸鹋" codes=C classes=quantity,animal
+  n "鸸鹋" codes=C classes=quantity,animal classifier=51
 
 entry haemoglobin
   n "血红蛋白" codes=C,U classes=substance
@@ -23798,7 +23795,7 @@ entry fullness
   n "满" codes=U classes=state,attribute
 
 entry tod
-  n "狐" codes=C classes=quantity
+  n "狐" codes=C classes=quantity classifier=51
 
 entry koi
   n "锦鲤" codes=C
@@ -24827,7 +24824,7 @@ entry payload
   n "商务载重" codes=C classes=artifact
 
 entry bushel
-  n "蒲式耳" codes=C classes=quantity
+  n "蒲式耳" codes=C classes=quantity classifier=51
   v "修整" codes=t1
 
 entry squalor
@@ -26748,7 +26745,7 @@ entry predictability
   n "可预言" codes=U classes=attribute
 
 entry megawatt
-  n "兆瓦特" codes=C classes=quantity
+  n "兆瓦特" codes=C classes=quantity classifier=51
 
 entry epidemiologist
   n "流行病学家" codes=C classes=human classifier=1
@@ -27992,7 +27989,7 @@ entry barbershop
   n "理发店" codes=C classes=artifact classifier=9
 
 entry rutherford
-  n "卢" codes=C classes=quantity,human
+  n "卢" codes=C classes=quantity,human classifier=51
 
 entry collier
   n "煤矿工人" codes=C classes=human classifier=1
@@ -28868,7 +28865,7 @@ entry ointment
   n "软膏" codes=C classes=artifact
 
 entry zaire
-  n "扎伊尔" codes=C classes=quantity,place
+  n "扎伊尔" codes=C classes=quantity,place classifier=51
 
 entry hardball
   n "硬式棒球" codes=U classes=cognition,act
@@ -28935,7 +28932,7 @@ entry barmaid
   n "酒吧女侍" codes=C classes=human classifier=1
 
 entry micron
-  n "微米" codes=C classes=quantity
+  n "微米" codes=C classes=quantity classifier=51
 
 entry totalitarianism
   n "极权主义" codes=C classes=group,cognition
@@ -29035,7 +29032,7 @@ entry cbs
   n "哥伦比亚广播公司" codes=C
 
 entry pascal
-  n "帕斯卡" codes=C classes=quantity,human,communication
+  n "帕斯卡" codes=C classes=quantity,human,communication classifier=51
 
 entry portico
   n "门廊" codes=C classes=artifact
@@ -29252,7 +29249,7 @@ entry grandstand
   n "正面看台" codes=C classes=group,artifact
 
 entry v
-  n "溢出" codes=C classes=quantity,substance,communication
+  n "溢出" codes=C classes=quantity,substance,communication classifier=51
 
 entry pita
   n "皮塔饼" codes=U classes=food
@@ -29267,7 +29264,7 @@ entry meningitis
   n "脑膜炎" codes=U classes=state,disease
 
 entry cc
-  n "复写本" codes=C classes=quantity
+  n "复写本" codes=C classes=quantity classifier=51
 
 entry bourne
   n "小溪" codes=C classes=place,cognition
@@ -29341,7 +29338,7 @@ entry mastectomy
   n "乳房切除术" codes=U classes=act
 
 entry deutschmark
-  n "德国马克" codes=C classes=quantity
+  n "德国马克" codes=C classes=quantity classifier=51
 
 entry tusk
   n "长牙" codes=C,U classes=substance,animal
@@ -29625,7 +29622,7 @@ entry dynamism
   n "物力论" codes=U classes=cognition,attribute
 
 entry furlong
-  n "弗隆" codes=C classes=quantity
+  n "弗隆" codes=C classes=quantity classifier=51
 
 entry woodstock
   n "伍德斯托克音乐节" codes=C
@@ -30443,7 +30440,7 @@ entry lullaby
   n "摇篮曲" codes=C,U classes=communication,music,act classifier=17
 
 entry nm
-  n "纳米" codes=C classes=quantity,place
+  n "纳米" codes=C classes=quantity,place classifier=51
 
 entry incineration
   n "烧成灰" codes=U classes=act
@@ -30586,7 +30583,7 @@ entry dryness
   n "干燥" codes=U classes=state,attribute
 
 entry leone
-  n "里昂" codes=C classes=quantity
+  n "里昂" codes=C classes=quantity classifier=51
 
 entry pragmatist
   n "实用主义者" codes=C classes=human classifier=1
@@ -30718,7 +30715,7 @@ entry planetarium
   n "行星仪" codes=C classes=artifact,building classifier=14
 
 entry sen
-  n "传感器" codes=C classes=quantity
+  n "传感器" codes=C classes=quantity classifier=51
 
 entry adjutant
   n "助手" codes=C classes=human,animal classifier=1
@@ -30838,7 +30835,7 @@ entry shutout
   n "关厂" codes=C classes=event
 
 entry dG
-  n "脱氧鸟苷" codes=C classes=quantity
+  n "脱氧鸟苷" codes=C classes=quantity classifier=51
 
 entry waveform
   n "波形" codes=C classes=event
@@ -30896,7 +30893,7 @@ entry ingestion
   n "摄取" codes=C,U classes=act
 
 entry carat
-  n "克拉" codes=C classes=quantity
+  n "克拉" codes=C classes=quantity classifier=51
 
 entry eco
   n "电子耦合振荡器" codes=C
@@ -31375,7 +31372,7 @@ entry android
   n "机器人" codes=C classes=artifact
 
 entry dinar
-  n "第纳尔" codes=C classes=quantity
+  n "第纳尔" codes=C classes=quantity classifier=51
 
 entry boarder
   n "寄膳者" codes=C classes=human classifier=1
@@ -31559,7 +31556,7 @@ entry gluten
   n "面筋" codes=U classes=food
 
 entry lm
-  n "登月舱" codes=C classes=quantity
+  n "登月舱" codes=C classes=quantity classifier=51
 
 entry emigre
   n "逃亡者" codes=C classes=human classifier=1
@@ -31593,10 +31590,10 @@ entry ascetic
   adj "苦行"
 
 entry subunit
-  n "子单元" codes=C classes=quantity
+  n "子单元" codes=C classes=quantity classifier=51
 
 entry lumen
-  n "流明" codes=C classes=quantity,body
+  n "流明" codes=C classes=quantity,body classifier=51
 
 entry orator
   n "演说者" codes=C classes=human classifier=1
@@ -31836,7 +31833,7 @@ entry neutrophil
   n "嗜中性白细胞" codes=C classes=body
 
 entry kb
-  n "键盘" codes=C classes=quantity
+  n "键盘" codes=C classes=quantity classifier=51
 
 entry alertness
   n "警戒" codes=U classes=cognition,state,attribute
@@ -32209,7 +32206,7 @@ entry pacemaker
   n "带步人" codes=C,U classes=cognition,body,artifact,animal
 
 entry scruple
-  n "踌躇" codes=C classes=quantity,feeling,cognition
+  n "踌躇" codes=C classes=quantity,feeling,cognition classifier=51
   v "踌躇" codes=i0,t1
 
 entry ticker
@@ -34030,7 +34027,7 @@ entry chauvinist
   n "沙文主义者" codes=C classes=human classifier=1
 
 entry mil
-  n "千分之一英寸" codes=C classes=quantity
+  n "千分之一英寸" codes=C classes=quantity classifier=51
 
 entry willpower
   n "毅力" codes=U classes=attribute
@@ -35038,7 +35035,7 @@ entry bozo
   n "家伙" codes=C classes=human classifier=1
 
 entry decibel
-  n "分贝" codes=C classes=quantity
+  n "分贝" codes=C classes=quantity classifier=51
 
 entry rhinestone
   n "莱茵石" codes=C,U classes=substance
@@ -36228,7 +36225,7 @@ entry chrysanthemum
   n "菊花" codes=C classes=plant
 
 entry nanometer
-  n "纳米" codes=C classes=quantity
+  n "纳米" codes=C classes=quantity classifier=51
 
 entry lather
   n "肥皂泡" codes=C classes=object,state,human
@@ -36772,7 +36769,7 @@ entry bung
   v "丢" codes=t1,d1
 
 entry var
-  n "增值二手商" codes=C classes=quantity
+  n "增值二手商" codes=C classes=quantity classifier=51
 
 entry geopolitics
   n "地缘政治学" codes=U classes=cognition
@@ -37045,7 +37042,7 @@ entry stopover
   n "中途停留" codes=C classes=place,act
 
 entry dram
-  n "打兰" codes=C classes=quantity
+  n "打兰" codes=C classes=quantity classifier=51
 
 entry taffeta
   n "塔夫绸" codes=C classes=artifact
@@ -37346,7 +37343,7 @@ entry artificiality
   n "人工制造" codes=C,U classes=attribute
 
 entry kelvin
-  n "开耳芬" codes=C classes=quantity,human
+  n "开耳芬" codes=C classes=quantity,human classifier=51
 
 entry campesino
   n "农夫" codes=C
@@ -38740,7 +38737,7 @@ entry disharmony
   n "不调和" codes=C,U classes=attribute
 
 entry rad
-  n "拉德" codes=C classes=quantity
+  n "拉德" codes=C classes=quantity classifier=51
 
 entry curtailment
   n "缩减" codes=C,U classes=attribute,act
@@ -39026,7 +39023,7 @@ entry mack
   n "防水胶布" codes=C classes=artifact,clothing classifier=6
 
 entry micrometer
-  n "测微计" codes=C classes=quantity,artifact
+  n "测微计" codes=C classes=quantity,artifact classifier=51
 
 entry undergarment
   n "内衣" codes=C classes=artifact,clothing classifier=6
@@ -39439,7 +39436,7 @@ entry stringency
   n "严格" codes=C,U classes=state,attribute
 
 entry quart
-  n "夸脱" codes=C classes=quantity
+  n "夸脱" codes=C classes=quantity classifier=51
 
 entry cranium
   n "颅" codes=C classes=body
@@ -39979,7 +39976,7 @@ entry graywater
   n "可再利用废水" codes=C
 
 entry microgram
-  n "微观图" codes=C classes=quantity
+  n "微观图" codes=C classes=quantity classifier=51
 
 entry headscarf
   n "女人的头巾" codes=C classes=artifact,clothing classifier=6
@@ -41211,7 +41208,7 @@ entry empiricism
   n "经验主义" codes=U classes=cognition,act
 
 entry gramme
-  n "克" codes=C classes=quantity
+  n "克" codes=C classes=quantity classifier=51
 
 entry worrier
   n "担心的人" codes=C classes=human classifier=1
@@ -41242,7 +41239,7 @@ entry softwood
   n "软木材" codes=C,U classes=substance
 
 entry gigabyte
-  n "吉字节" codes=C classes=quantity
+  n "吉字节" codes=C classes=quantity classifier=51
 
 entry desalination
   n "脱盐" codes=U classes=process
@@ -41723,7 +41720,7 @@ entry bluegill
   n "浅蓝色食用大太阳鱼" codes=C classes=animal classifier=5
 
 entry rand
-  n "兰特" codes=C classes=quantity,human,place
+  n "兰特" codes=C classes=quantity,human,place classifier=51
 
 entry worsted
   n "毛线" codes=C classes=artifact
@@ -41978,7 +41975,7 @@ entry toxicologist
   n "毒理学者" codes=C classes=human classifier=1
 
 entry lira
-  n "里拉" codes=C classes=quantity
+  n "里拉" codes=C classes=quantity classifier=51
 
 entry sacredness
   n "神圣不可侵犯性" codes=U classes=attribute
@@ -42011,7 +42008,7 @@ entry misstatement
   n "误述" codes=C,U classes=communication
 
 entry peseta
-  n "比塞塔" codes=C classes=quantity
+  n "比塞塔" codes=C classes=quantity classifier=51
 
 entry unicef
   n "联合国儿童基金会" codes=C classes=group
@@ -43162,7 +43159,7 @@ entry abseil
   n "沿绳滑下法" codes=C,U classes=act
 
 entry cicero
-  n "西塞罗" codes=C classes=quantity,human
+  n "西塞罗" codes=C classes=quantity,human classifier=51
 
 entry bo
   n "体臭" codes=C
@@ -43572,7 +43569,7 @@ entry chipmaker
   n "芯片制造商" codes=C
 
 entry nit
-  n "没用的人" codes=C classes=quantity,animal
+  n "没用的人" codes=C classes=quantity,animal classifier=51
 
 entry collards
   n "羽衣甘蓝" codes=U classes=food
@@ -43891,7 +43888,7 @@ entry lotto
   n "抽数码游戏" codes=U classes=act
 
 entry florin
-  n "弗罗林" codes=C classes=quantity
+  n "弗罗林" codes=C classes=quantity classifier=51
 
 entry etude
   n "练习曲" codes=C,U classes=communication,music
@@ -44015,7 +44012,7 @@ entry aj
   n "合金结" codes=C
 
 entry pounder
-  n "捣碎者" codes=C classes=quantity,artifact
+  n "捣碎者" codes=C classes=quantity,artifact classifier=1
 
 entry sidecar
   n "边车" codes=C,U classes=food,artifact
@@ -44277,7 +44274,7 @@ entry invincibility
   n "无敌" codes=U classes=attribute
 
 entry rupee
-  n "卢比" codes=C classes=quantity
+  n "卢比" codes=C classes=quantity classifier=51
 
 entry nebulosity
   n "星云状态" codes=C
@@ -44318,7 +44315,7 @@ entry skeet
   n "双向飞碟" codes=U classes=act
 
 entry kw
-  n "千瓦" codes=C classes=quantity
+  n "千瓦" codes=C classes=quantity classifier=51
 
 entry byelaw
   n "规则" codes=C
@@ -44796,7 +44793,7 @@ entry snowmelt
   n "融雪水" codes=C
 
 entry welterweight
-  n "次中量级拳击手" codes=C classes=quantity,human
+  n "次中量级拳击手" codes=C classes=quantity,human classifier=1
 
 entry damon
   n "达蒙" codes=C classes=human classifier=1
@@ -45063,7 +45060,7 @@ entry cutlass
   n "短剑" codes=C classes=artifact classifier=12
 
 entry milligram
-  n "毫克" codes=C classes=quantity
+  n "毫克" codes=C classes=quantity classifier=51
 
 entry boron
   n "硼" codes=U classes=substance
@@ -45078,7 +45075,7 @@ entry cyborg
   n "宇航员" codes=C classes=human classifier=1
 
 entry guilder
-  n "荷兰盾" codes=C classes=quantity
+  n "荷兰盾" codes=C classes=quantity classifier=51
 
 entry neurosurgery
   n "神经外科学" codes=U classes=act
@@ -45120,7 +45117,7 @@ entry roundhouse
   n "拘留所" codes=C classes=artifact,act
 
 entry afghani
-  n "啊富汗尼" codes=C classes=quantity,communication
+  n "啊富汗尼" codes=C classes=quantity,communication classifier=51
 
 entry archangel
   n "天使长" codes=C classes=human,plant classifier=1
@@ -45458,7 +45455,7 @@ entry midstream
   n "河流正中" codes=C classes=object
 
 entry kilowatt
-  n "千瓦" codes=C classes=quantity
+  n "千瓦" codes=C classes=quantity classifier=51
 
 entry amity
   n "友好" codes=U classes=attribute,state
@@ -46220,7 +46217,7 @@ entry keyboardist
   n "键盘乐器演奏者" codes=C classes=human classifier=1
 
 entry mg
-  n "微粒剂" codes=C classes=quantity,substance
+  n "微粒剂" codes=C classes=quantity,substance classifier=51
 
 entry barrack
   n "兵舍" codes=C classes=artifact
@@ -46599,7 +46596,7 @@ entry tootsie
   n "宝贝儿" codes=C
 
 entry pfennig
-  n "芬尼" codes=C classes=quantity
+  n "芬尼" codes=C classes=quantity classifier=51
 
 entry coagulation
   n "凝结" codes=C,U classes=process
@@ -47293,7 +47290,7 @@ entry logarithm
   n "对数" codes=C,U classes=communication
 
 entry milliliter
-  n "毫升" codes=C classes=quantity
+  n "毫升" codes=C classes=quantity classifier=51
 
 entry sark
   n "衬衣" codes=C
@@ -48014,7 +48011,7 @@ entry synchrony
   n "同步" codes=C classes=relation
 
 entry heller
-  n "捷克货币" codes=C classes=quantity,human
+  n "捷克货币" codes=C classes=quantity,human classifier=51
 
 entry teepee
   n "超视距雷达" codes=C classes=artifact
@@ -49498,7 +49495,7 @@ entry baccarat
   n "一种纸牌赌博" codes=U classes=act
 
 entry angstrom
-  n "埃" codes=C classes=quantity
+  n "埃" codes=C classes=quantity classifier=51
 
 entry sed
   n "航天工程文献" codes=C
@@ -49534,7 +49531,7 @@ entry endoscope
   n "内窥镜" codes=C classes=artifact
 
 entry ohm
-  n "欧姆" codes=C classes=quantity,human
+  n "欧姆" codes=C classes=quantity,human classifier=51
 
 entry fusillade
   n "猛射" codes=C,U classes=act
@@ -49626,7 +49623,7 @@ entry backwash
   n "反流" codes=U classes=phenomenon,event
 
 entry ev
-  n "电子伏特" codes=C classes=quantity
+  n "电子伏特" codes=C classes=quantity classifier=51
 
 entry parfait
   n "冻糕" codes=U classes=food
@@ -49693,7 +49690,7 @@ entry spyglass
   n "小望远镜" codes=C classes=artifact
 
 entry eb
-  n "电子束" codes=C classes=quantity
+  n "电子束" codes=C classes=quantity classifier=51
 
 entry shim
   n "填片" codes=C classes=artifact
@@ -50221,7 +50218,7 @@ entry circumspection
   n "细心" codes=U classes=cognition,attribute
 
 entry peso
-  n "比索" codes=C classes=quantity
+  n "比索" codes=C classes=quantity classifier=51
 
 entry photosphere
   n "光球" codes=C classes=object
@@ -50678,7 +50675,7 @@ entry bento
   n "盒饭" codes=C
 
 entry lepton
-  n "轻子" codes=C classes=quantity,object
+  n "轻子" codes=C classes=quantity,object classifier=51
 
 entry mayday
   n "救难信号" codes=C,U classes=communication
@@ -50987,7 +50984,7 @@ entry southland
   n "南国" codes=C classes=place
 
 entry zloty
-  n "兹罗提" codes=C classes=quantity
+  n "兹罗提" codes=C classes=quantity classifier=51
 
 entry androgyny
   n "两性畸形" codes=U classes=attribute
@@ -51118,7 +51115,7 @@ entry sentience
   n "有感觉性" codes=U classes=cognition,attribute
 
 entry dong
-  n "盾" codes=C classes=quantity
+  n "盾" codes=C classes=quantity classifier=51
 
 entry bulger
   n "凸面木杆" codes=C
@@ -51184,7 +51181,7 @@ entry raconteur
   n "说书者" codes=C classes=human classifier=1
 
 entry megaton
-  n "兆吨" codes=C classes=quantity
+  n "兆吨" codes=C classes=quantity classifier=51
 
 entry finitude
   n "界限" codes=U classes=attribute
@@ -52136,13 +52133,13 @@ entry toxoplasmosis
   n "弓形体病" codes=U classes=state
 
 entry mol
-  n "摩尔" codes=C classes=quantity
+  n "摩尔" codes=C classes=quantity classifier=51
 
 entry charolais
   n "夏洛来牛" codes=C classes=animal classifier=10
 
 entry baht
-  n "铢" codes=C classes=quantity
+  n "铢" codes=C classes=quantity classifier=51
 
 entry biphenyl
   n "联苯" codes=C
@@ -52191,7 +52188,7 @@ entry gangland
   n "黑社会" codes=C classes=group
 
 entry forint
-  n "福林" codes=C classes=quantity
+  n "福林" codes=C classes=quantity classifier=51
 
 entry proneness
   n "俯伏" codes=U classes=attribute
@@ -52332,7 +52329,7 @@ entry astigmatism
   n "散光" codes=U classes=state
 
 entry denier
-  n "否认者" codes=C classes=quantity,possession,human
+  n "否认者" codes=C classes=quantity,possession,human classifier=51
 
 entry leucocyte
   n "白血球" codes=C classes=body
@@ -52545,7 +52542,7 @@ entry grizzle
   v "使\o成灰色" codes=t1,t5
 
 entry kos
-  n "科斯" codes=C classes=quantity
+  n "科斯" codes=C classes=quantity classifier=51
 
 entry fairyland
   n "仙境" codes=U classes=cognition
@@ -52554,7 +52551,7 @@ entry titre
   n "滴定率" codes=C,U classes=attribute
 
 entry klick
-  n "公里" codes=C classes=quantity
+  n "公里" codes=C classes=quantity classifier=51
 
 entry gunmaker
   n "枪炮制造工" codes=C
@@ -52820,7 +52817,7 @@ entry ppl
   n "多用途程序设计语言" codes=C
 
 entry gauss
-  n "高斯" codes=C classes=quantity,human
+  n "高斯" codes=C classes=quantity,human classifier=51
 
 entry woodcarver
   n "木雕艺人" codes=C classes=human classifier=1
@@ -53116,7 +53113,7 @@ entry dysphagia
   n "咽下困难" codes=U classes=state
 
 entry balboa
-  n "巴波亚" codes=C classes=quantity,human
+  n "巴波亚" codes=C classes=quantity,human classifier=51
 
 entry parabola
   n "抛物线" codes=C classes=shape
@@ -54643,7 +54640,7 @@ entry fam
   n "共济会" codes=C
 
 entry lux
-  n "勒克斯" codes=C classes=quantity
+  n "勒克斯" codes=C classes=quantity classifier=51
 
 entry wahoo
   n "美卫矛" codes=C classes=plant,animal
@@ -55501,7 +55498,7 @@ entry tamarisk
   n "柽柳" codes=C classes=plant
 
 entry shekel
-  n "钱" codes=C classes=quantity
+  n "钱" codes=C classes=quantity classifier=51
 
 entry penury
   n "贫困" codes=U classes=state
@@ -55745,7 +55742,7 @@ entry sandbank
   n "沙洲" codes=C classes=object
 
 entry sextant
-  n "六分仪" codes=C classes=quantity,artifact
+  n "六分仪" codes=C classes=quantity,artifact classifier=51
 
 entry bearskin
   n "熊皮" codes=C,U classes=substance,artifact
@@ -57022,7 +57019,7 @@ entry stablemate
   n "受雇于同一老板的拳击手" codes=C classes=animal classifier=31
 
 entry terabyte
-  n "太字节" codes=C classes=quantity
+  n "太字节" codes=C classes=quantity classifier=51
 
 entry rounders
   n "圆场棒球" codes=U classes=act
@@ -57271,7 +57268,7 @@ entry costumer
   n "服装商" codes=C classes=human classifier=1
 
 entry hundredweight
-  n "一百磅" codes=C classes=quantity
+  n "一百磅" codes=C classes=quantity classifier=51
 
 entry skewness
   n "倾斜度" codes=U classes=attribute
@@ -57358,7 +57355,7 @@ entry parallelogram
   n "平行四边形" codes=C classes=shape
 
 entry gigabit
-  n "千兆比特" codes=C classes=quantity
+  n "千兆比特" codes=C classes=quantity classifier=51
 
 entry scrubland
   n "灌木丛林地" codes=C classes=place
@@ -57383,7 +57380,7 @@ entry slugfest
   n "激烈殴斗" codes=U classes=act
 
 entry arcminute
-  n "弧分" codes=C classes=quantity
+  n "弧分" codes=C classes=quantity classifier=51
 
 entry extortionist
   n "勒索者" codes=C classes=human classifier=1
@@ -57532,7 +57529,7 @@ entry pugilist
   n "拳击手" codes=C classes=human classifier=1
 
 entry agora
-  n "集会" codes=C classes=quantity,place,artifact
+  n "集会" codes=C classes=quantity,place,artifact classifier=51
 
 entry forelock
   n "额发" codes=C classes=body,animal
@@ -57764,7 +57761,7 @@ entry patroness
   n "女资助人" codes=C classes=human classifier=1
 
 entry kiloton
-  n "千吨" codes=C classes=quantity
+  n "千吨" codes=C classes=quantity classifier=51
 
 entry attestation
   n "证明" codes=C,U classes=communication
@@ -59103,7 +59100,7 @@ entry wainscoting
   n "壁板料" codes=C classes=artifact classifier=44
 
 entry parsec
-  n "秒差距" codes=C classes=quantity
+  n "秒差距" codes=C classes=quantity classifier=51
 
 entry pointlessness
   n "无意义" codes=U classes=attribute
@@ -59414,7 +59411,7 @@ entry cavitation
   n "成穴" codes=C
 
 entry footer
-  n "墩基" codes=C classes=quantity,human,communication
+  n "墩基" codes=C classes=quantity,human,communication classifier=1
 
 entry asbestosis
   n "石棉沉着病" codes=U classes=state,disease
@@ -59651,7 +59648,7 @@ entry quarterdeck
   n "后甲板" codes=C classes=artifact
 
 entry ng
-  n "硝化甘油" codes=C classes=quantity
+  n "硝化甘油" codes=C classes=quantity classifier=51
 
 entry coxswain
   n "艇长" codes=C classes=human classifier=1
@@ -59677,7 +59674,7 @@ entry handmaid
   n "侍女" codes=C,U classes=state,human
 
 entry millilitre
-  n "毫升" codes=C classes=quantity
+  n "毫升" codes=C classes=quantity classifier=51
 
 entry matins
   n "晨祷" codes=C classes=time
@@ -60068,7 +60065,7 @@ entry hyperthyroidism
   n "甲状腺功能亢进症" codes=U classes=state
 
 entry deciliter
-  n "分升" codes=C classes=quantity
+  n "分升" codes=C classes=quantity classifier=51
 
 entry communalism
   n "地方自治主义" codes=U classes=act
@@ -60093,7 +60090,7 @@ entry tactility
   n "触感" codes=U classes=cognition
 
 entry erg
-  n "尔格" codes=C classes=quantity
+  n "尔格" codes=C classes=quantity classifier=51
 
 entry berk
   n "傻瓜" codes=C classes=human classifier=1
@@ -61867,7 +61864,7 @@ entry topknot
   n "头饰" codes=C classes=artifact,clothing,animal
 
 entry curie
-  n "居里" codes=C classes=quantity,human
+  n "居里" codes=C classes=quantity,human classifier=51
 
 entry footlocker
   n "军人用床脚柜" codes=C classes=artifact
@@ -62482,7 +62479,7 @@ entry manitoba
   n "马尼托巴湖" codes=C classes=place
 
 entry lev
-  n "列弗" codes=C classes=quantity
+  n "列弗" codes=C classes=quantity classifier=51
 
 entry clarks
   n "英国其乐" codes=C
@@ -62765,7 +62762,7 @@ entry sampan
   n "舢板" codes=C classes=artifact,vehicle classifier=5
 
 entry hogshead
-  n "大桶" codes=C classes=quantity,artifact
+  n "大桶" codes=C classes=quantity,artifact classifier=51
 
 entry nucleosynthesis
   n "核合成" codes=U classes=process
@@ -62804,7 +62801,7 @@ entry ghat
   n "山路" codes=C classes=artifact
 
 entry ampere
-  n "安培" codes=C classes=quantity
+  n "安培" codes=C classes=quantity classifier=51
 
 entry inflorescence
   n "开花" codes=C,U classes=process,plant
@@ -62819,7 +62816,7 @@ entry factorization
   n "因了分解" codes=U classes=cognition
 
 entry karat
-  n "开" codes=C classes=quantity
+  n "开" codes=C classes=quantity classifier=51
 
 entry decathlete
   n "十项运动员" codes=C
@@ -63105,7 +63102,7 @@ entry crossbreed
   v "异种交配" codes=t1
 
 entry miler
-  n "一英里跑运动员" codes=C classes=quantity,human
+  n "一英里跑运动员" codes=C classes=quantity,human classifier=1
 
 entry ossification
   n "成骨" codes=U classes=process,attribute
@@ -63377,7 +63374,7 @@ entry tailplane
   n "横尾翼" codes=C classes=artifact
 
 entry nanogram
-  n "纳克" codes=C classes=quantity
+  n "纳克" codes=C classes=quantity classifier=51
 
 entry sura
   n "腓肠" codes=C,U classes=communication,music,body
@@ -63785,7 +63782,7 @@ entry windbag
   n "风囊" codes=C classes=human classifier=1
 
 entry loonie
-  n "可指加元" codes=C classes=quantity
+  n "可指加元" codes=C classes=quantity classifier=51
 
 entry ithaca
   n "伊萨卡岛" codes=C classes=place
@@ -64182,7 +64179,7 @@ entry kith
   n "朋友" codes=C classes=group
 
 entry schilling
-  n "先令" codes=C classes=quantity
+  n "先令" codes=C classes=quantity classifier=51
 
 entry pudge
   n "矮胖的人" codes=C classes=human classifier=1
@@ -64210,7 +64207,7 @@ entry denotation
   n "指示" codes=C,U classes=communication,cognition
 
 entry kopeck
-  n "货币单位" codes=C classes=quantity
+  n "货币单位" codes=C classes=quantity classifier=51
 
 entry osteopath
   n "整骨医生" codes=C classes=human classifier=1
@@ -64623,7 +64620,7 @@ entry hawking
   n "利用鹰行猎" codes=C classes=human,act classifier=1
 
 entry grosz
-  n "格罗希" codes=C classes=quantity
+  n "格罗希" codes=C classes=quantity classifier=51
 
 entry egocentrism
   n "利己主义" codes=U classes=attribute
@@ -64855,7 +64852,7 @@ entry rotifer
   n "轮虫" codes=C classes=animal classifier=3
 
 entry escudo
-  n "埃斯库多" codes=C classes=quantity
+  n "埃斯库多" codes=C classes=quantity classifier=51
 
 entry wolfman
   n "有着狼的意志的人" codes=C classes=human classifier=1
@@ -65317,7 +65314,7 @@ entry fours
   n "双打比赛" codes=C
 
 entry coulomb
-  n "库仑" codes=C classes=quantity,human
+  n "库仑" codes=C classes=quantity,human classifier=51
 
 entry adze
   n "扁斧" codes=C classes=artifact,tool
@@ -65716,7 +65713,7 @@ entry kinescope
   n "显像管" codes=C classes=artifact
 
 entry dl
-  n "数据语言" codes=C classes=quantity
+  n "数据语言" codes=C classes=quantity classifier=51
 
 entry whippersnapper
   n "傲慢的家伙" codes=C classes=human classifier=1
@@ -67091,7 +67088,7 @@ entry tikka
   n "叶斑" codes=C
 
 entry diopter
-  n "屈光度" codes=C classes=quantity
+  n "屈光度" codes=C classes=quantity classifier=51
 
 entry veiling
   REF "veil" form=ING
@@ -67390,7 +67387,7 @@ entry vina
   n "维那琴" codes=C
 
 entry cubit
-  n "肘尺" codes=C classes=quantity
+  n "肘尺" codes=C classes=quantity classifier=51
 
 entry ummah
   n "乌马公社" codes=C classes=group
@@ -67496,7 +67493,7 @@ entry reinstitution
   n "重新建立" codes=C
 
 entry roentgen
-  n "伦琴射线" codes=C classes=quantity,human
+  n "伦琴射线" codes=C classes=quantity,human classifier=51
 
 entry grittiness
   n "有砂砾" codes=C
@@ -67626,7 +67623,7 @@ entry obliquity
   n "倾斜" codes=C,U classes=state,attribute
 
 entry drachma
-  n "德拉马克" codes=C classes=quantity
+  n "德拉马克" codes=C classes=quantity classifier=51
 
 entry quercetin
   n "槲皮苷" codes=C
@@ -67805,7 +67802,7 @@ entry naphthalene
   n "萘" codes=U classes=substance
 
 entry millibar
-  n "毫巴" codes=C classes=quantity
+  n "毫巴" codes=C classes=quantity classifier=51
 
 entry kittiwake
   n "三趾鸥" codes=C classes=animal classifier=3
@@ -68248,7 +68245,7 @@ entry peddling
   n "做小买卖" codes=U classes=act
 
 entry hao
-  n "角" codes=C classes=quantity
+  n "角" codes=C classes=quantity classifier=51
 
 entry candyfloss
   n "棉花糖" codes=U classes=food

@@ -1248,7 +1248,7 @@ entry preserve
 entry bob
   v "¼ô¶Ì" codes=t1
   v "Õñ¶¯" codes=i0
-  n "¶Ì·¢" codes=C classes=quantity,body,artifact
+  n "¶Ì·¢" codes=C classes=quantity,body,artifact classifier=51
 
 entry restore
   v "»Ø¸´" codes=t1
@@ -3624,7 +3624,7 @@ entry crouch
 entry poise
   v "Ê¹\oÆ½ºâ" codes=t1,x9
   v "Æ½ºâ" codes=i0
-  n "Æ½ºâ" codes=C classes=quantity,state,attribute
+  n "Æ½ºâ" codes=C classes=quantity,state,attribute classifier=51
 
 entry drape
   v "ÅûÉÏ" codes=t1,x9
@@ -4412,7 +4412,7 @@ entry adore
 entry mesh
   v "ÒÔÍø²¶×½" codes=t1,x9
   v "ÂäÍø" codes=i0
-  n "Íø¿×" codes=C classes=quantity,event,cognition,artifact
+  n "Íø¿×" codes=C classes=quantity,event,cognition,artifact classifier=51
 
 entry discern
   v "±æ±ğ" codes=t1
@@ -6905,7 +6905,7 @@ entry creak
 
 entry punt
   v "ÌßĞü¿ÕÇò" codes=i0,t1
-  n "ÌßĞü¿ÕÇò" codes=C classes=quantity,artifact,act
+  n "ÌßĞü¿ÕÇò" codes=C classes=quantity,artifact,act classifier=51
 
 entry scribe
   v "µ£ÈÎ³­Ğ´Ô±" codes=i0
@@ -7265,7 +7265,7 @@ entry personalize
 entry fathom
   v "²âÁ¿Éî¶È" codes=t1,t5
   v "²âÉî" codes=i0
-  n "Ó¢Ñ°" codes=C classes=quantity
+  n "Ó¢Ñ°" codes=C classes=quantity classifier=51
 
 entry prioritize
   v "ÓÅÏÈ¿¼ÂÇ" codes=t1
