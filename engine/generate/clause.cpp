@@ -137,6 +137,18 @@ std::string Generator::GenerateClause(int pos) {
   c.deps = DepsOf(pos);
   const WordFlags form = VerbFormFlags(pos);
   c.past = (form & wf::ED) != 0 && (form & wf::ING) == 0;
+  // "when trying to convert": a "when" on a participle outside a question
+  // tells the time of it (试转换…时).
+  int when = 0;
+  for (int d : c.deps)
+    if (d < pos && IsWordText(d, "when") && Node(d).category == cat::kWh && Node(d).depCount == 0 &&
+        !InQuestion() && (VerbFormFlags(pos) & (wf::ING | wf::EN)) != 0)
+      when = d;
+  if (when != 0) {
+    silenced_.set(static_cast<std::size_t>(when));
+    c.done.set(static_cast<std::size_t>(when));
+    Account(when);
+  }
   ClauseFront(pos, c);
   ClauseSubject(pos, c);
   ClauseModifiers(pos, c);
@@ -149,7 +161,9 @@ std::string Generator::GenerateClause(int pos) {
   }
   ClauseObjects(pos, c);
   ClauseRest(pos, c);
-  return AssembleClause(pos, c);
+  std::string out = AssembleClause(pos, c);
+  if (when != 0) out += "\xCA\xB1";  // 时
+  return out;
 }
 
 // The form of the clause's verb: a phrasal verb the parse made one node

@@ -339,6 +339,12 @@ std::string Generator::GenerateNum(int pos) {
 // word with the clause that describes its noun.
 std::string Generator::GenerateWh(int pos) {
   const std::vector<int> deps = DepsOf(pos);
+  if (timeWhen_[static_cast<std::size_t>(pos)]) {
+    Account(pos);
+    std::string clause;
+    for (int d : deps) clause += GenerateNode(d);
+    return clause + "\xCA\xB1";  // 时
+  }
   if (deps.size() > 2) sink_.Diagnose(kDiagWhDependents);
   std::string own = GenerateWhLeaf(pos);
   Account(pos);

@@ -14,6 +14,7 @@ std::string Generator::GenerateSentence(ParseBuffer& tree, std::size_t maxLen, b
   tree_ = &tree;
   accounted_.reset();
   silenced_.reset();
+  timeWhen_.reset();
   fixedText_.fill({});
   depth_ = 0;
   UpdateTopic();

@@ -82,6 +82,7 @@ class Generator {
   bool IsKindNamed(int held, int noun) const;
   bool IsRate(int noun, int dep) const;
   bool IsContrastingWhile(int pos) const;
+  bool AsksOrKnows(int verb) const;
   bool TurnsOrConcludes(int pos) const;
   bool StandsForThings(int pos) const;
   bool ListsActions(int last) const;
@@ -178,6 +179,8 @@ class Generator {
   std::bitset<kMaxWords + 1> silenced_;
   // Texts fixed for a word before generation (the "present" idiom).
   std::array<std::string_view, kMaxWords + 1> fixedText_{};
+  // "when" words that tell the time of a clause rather than ask for it.
+  std::bitset<kMaxWords + 1> timeWhen_;
   int depth_ = 0;  // recursion depth of GenerateNode: a damaged tree cannot recurse without end
 };
 

@@ -61,6 +61,12 @@ void Generator::AskingClause(int wh) {
   // ("..., which made her angry"), keep their shape.
   if (head != 0 && hc != cat::kV && hc != cat::kBe) return;
   if (head == 0 && !InQuestion()) return;
+  // Outside a question "when" on a verb that asks or knows nothing tells
+  // the time of its clause ("problems when trying to convert"): …时.
+  if (IsWordText(wh, "when") && !InQuestion() && !AsksOrKnows(head)) {
+    timeWhen_.set(static_cast<std::size_t>(wh));
+    return;
+  }
   const Relation r = Node(wh).relation;
   Detach(*tree_, clause, wh);
   if (head != 0) {
@@ -72,6 +78,17 @@ void Generator::AskingClause(int wh) {
   const std::string_view w = sentence_.WordText(wh);
   const bool thing = w == "what" || w == "who" || w == "which" || w == "whoever" || w == "whatever";
   Attach(*tree_, wh, clause, thing && !HasDepWithRelation(*tree_, clause, rsub) ? rsub : rcmod, sink_);
+}
+
+// Verbs whose object may be an embedded question ("I don't know when he
+// left", "ask when it opens").
+bool Generator::AsksOrKnows(int verb) const {
+  static constexpr std::string_view kVerbs[] = {"know",   "ask",    "wonder", "tell",  "say",    "remember",
+                                                "forget", "decide", "explain", "learn", "understand", "see",
+                                                "find",   "show",   "guess",   "check", "care",   "matter"};
+  for (std::string_view v : kVerbs)
+    if (IsWordText(verb, v)) return true;
+  return false;
 }
 
 // "He came three weeks ago": the parse hangs "ago" on the verb and takes
