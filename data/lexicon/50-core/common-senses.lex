@@ -86,3 +86,9 @@ entry "U.K"
 
 entry EU
   n "欧盟" codes=PN classes=group
+
+entry UN
+  n "联合国" codes=PN classes=group
+
+entry "U.N"
+  n "联合国" codes=PN classes=group

@@ -1108,7 +1108,7 @@ entry due
   adj "到期"
 
 entry very
-  adv "很" flags=not-verb-modifier
+  adv "非常" flags=not-verb-modifier
 
 entry really
   adv "真的" flags=mid-position
