@@ -637,6 +637,10 @@ void Generator::ClauseVerb(int pos, Clause& c) {
   // the 一致 of "identify with").
   if (c.passive && codes.First() == vc::i0) codes.codes = {vc::t1, vc::i0, -1, -1};
   c.verb = VerbEquivalent(pos, codes);
+  // "Officials said the bridge was safe": a named speaker reporting what
+  // was found or decided states it, 表示 (官员表示，…); people talking say it (他说).
+  if (IsWordText(pos, "say") && c.subject != 0 && Node(c.subject).category == cat::kN && ReportsClause(pos))
+    c.verb = "\xB1\xED\xCA\xBE";  // 表示
   // "called" as a participle with a name after it names rather than
   // phones: 称为 (太阳的表面被称为光球层, 称为动脉的管子).
   const bool onNoun = Node(pos).head != 0 && Node(Node(pos).head).category == cat::kN;
@@ -986,6 +990,17 @@ std::string Generator::AssembleClause(int pos, Clause& c) {
   out += c.amount + rest;
   if (c.freeRelative && !EndsWithChar(out, cn::kDe)) out += cn::kDe;
   return out;
+}
+
+// Whether the verb at pos has a clause after it for its object ("said that
+// it would close", "said the bridge was safe").
+bool Generator::ReportsClause(int pos) const {
+  for (int d : DepsOf(pos)) {
+    if (d < pos) continue;
+    const Category k = Node(d).category;
+    if (k == cat::kThat || ((k == cat::kV || k == cat::kBe) && HasDepWithRelation(*tree_, d, rsub))) return true;
+  }
+  return false;
 }
 
 // The verbs that report what someone said or made known.

@@ -83,6 +83,7 @@ class Generator {
   bool IsRate(int noun, int dep) const;
   bool IsContrastingWhile(int pos) const;
   bool AsksOrKnows(int verb) const;
+  bool ReportsClause(int pos) const;
   bool TurnsOrConcludes(int pos) const;
   bool StandsForThings(int pos) const;
   bool ListsActions(int last) const;

@@ -191,6 +191,8 @@ entry country
 
 entry world
   n "世界" codes=U classes=place
+  phrase "around the world"
+  phrase "all over the world"
 
 entry place
   n "地方" codes=C classes=place classifier=1

@@ -103,6 +103,14 @@ entry "in fact"
   flags fixed-phrase
   adv "事实上"
 
+entry "around the world"
+  flags fixed-phrase
+  adv "在世界各地"
+
+entry "all over the world"
+  flags fixed-phrase
+  adv "在世界各地"
+
 entry "in time"
   flags fixed-phrase
   adv "及时"
