@@ -346,7 +346,7 @@ void Generator::ClauseModifiers(int pos, Clause& c) {
         }
         // "rose by 5 percent", "lived here for ten years": an amount or a
         // stretch of time follows the verb as it is (上升了5%, 住了十年).
-        if (AmountAfterVerb(d, c)) {
+        if (AmountAfterVerb(d, c) || LocatedAt(pos, d)) {
           Node(d).genCode = 2;
           c.done.reset(static_cast<std::size_t>(d));
           break;
@@ -637,6 +637,9 @@ void Generator::ClauseVerb(int pos, Clause& c) {
   // the 一致 of "identify with").
   if (c.passive && codes.First() == vc::i0) codes.codes = {vc::t1, vc::i0, -1, -1};
   c.verb = VerbEquivalent(pos, codes);
+  // "is located in the centre": 位于 and the place after it (位于市中心).
+  for (int d : c.deps)
+    if (LocatedAt(pos, d)) c.verb = "\xCE\xBB\xD3\xDA";  // 位于
   // "Officials said the bridge was safe": a named speaker reporting what
   // was found or decided states it, 表示 (官员表示，…); people talking say it (他说).
   if (IsWordText(pos, "say") && c.subject != 0 && Node(c.subject).category == cat::kN && ReportsClause(pos))
@@ -848,7 +851,7 @@ void Generator::ClauseRest(int pos, Clause& c) {
       front += GenerateNode(d);
       continue;
     }
-    if (Node(d).category == cat::kPrep && AmountAfterVerb(d, c)) {
+    if (Node(d).category == cat::kPrep && (AmountAfterVerb(d, c) || LocatedAt(pos, d))) {
       Account(d);
       c.amount += GenerateNode(Node(d).deps[0]);
       continue;
@@ -957,7 +960,7 @@ std::string Generator::AssembleClause(int pos, Clause& c) {
   if (!c.fronted.empty()) out += std::string(cn::kBa) + c.fronted;
   // (A verb whose text frames its object, 以\o为基础, says the passive by itself.)
   if (c.passive && !c.agent && !c.statePassive && Node(pos).category == cat::kV &&
-      FindSlotMarker(c.verb) == std::string::npos)
+      FindSlotMarker(c.verb) == std::string::npos && c.verb != "\xCE\xBB\xD3\xDA")  // 位于 is no passive
     out += cn::kBei;
   // The verb's complement (回, 得很好) and 了 follow the verb; a verb whose
   // text frames its object (把\o装罐) takes them after the frame.
@@ -970,7 +973,8 @@ std::string Generator::AssembleClause(int pos, Clause& c) {
                            HasLaterDepOfCategory(*tree_, pos, cat::kBe) || HasLaterDepOfCategory(*tree_, pos, cat::kWh);
   bool le = false;
   const bool completed = (c.past || c.perfect) && !c.passive;
-  const bool reachedState = c.statePassive && c.objects.empty() && c.rest.empty() && c.place.empty();
+  const bool reachedState =
+      c.statePassive && c.objects.empty() && c.rest.empty() && c.place.empty() && c.amount.empty();
   if (kMarkCompletedActions && (completed || reachedState) && !c.negation && !c.progressive && !c.modal &&
       Node(pos).category == cat::kV && (reachedState || !IsStateVerb(sentence_.WordText(pos))) &&
       !IsWordText(pos, "say") &&  // what was said follows or went before: 他说，“……”
@@ -990,6 +994,15 @@ std::string Generator::AssembleClause(int pos, Clause& c) {
   out += c.amount + rest;
   if (c.freeRelative && !EndsWithChar(out, cn::kDe)) out += cn::kDe;
   return out;
+}
+
+// "located in", "situated on": the participle of a verb of lying somewhere
+// with the place it names after it.
+bool Generator::LocatedAt(int verb, int prep) const {
+  if (prep < verb || Node(prep).category != cat::kPrep || Node(prep).depCount != 1) return false;
+  if ((VerbFormFlags(verb) & wf::EN) == 0 || !(IsWordText(verb, "locate") || IsWordText(verb, "situate")))
+    return false;
+  return IsWordText(prep, "in") || IsWordText(prep, "at") || IsWordText(prep, "on");
 }
 
 // Whether the verb at pos has a clause after it for its object ("said that

@@ -84,6 +84,7 @@ class Generator {
   bool IsContrastingWhile(int pos) const;
   bool AsksOrKnows(int verb) const;
   bool ReportsClause(int pos) const;
+  bool LocatedAt(int verb, int prep) const;
   bool TurnsOrConcludes(int pos) const;
   bool StandsForThings(int pos) const;
   bool ListsActions(int last) const;
