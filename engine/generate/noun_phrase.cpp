@@ -413,7 +413,7 @@ std::string Generator::NounPostModifiers(int pos) {
     // "the government of Iceland": a place or body with a name of its own
     // before a common noun makes one name with it (冰岛政府).
     if (IsWordText(d, "of") && Node(d).depCount == 1 && OwnName(Node(d).deps[0]) && !IsProperName(pos)) continue;
-    if (text != " " && !text.empty() && !EndsWithChar(text, cn::kDe)) text += cn::kDe;
+    if (text != " " && !text.empty() && !EndsWithChar(text, cn::kDe) && !EndsWithChar(text, "\xB5\xC8")) text += cn::kDe;  // 等
   }
   return text;
 }
@@ -429,6 +429,9 @@ bool Generator::OwnName(int pos) const {
 // is 有 (有长头发的女孩).
 std::string Generator::ModifierText(int head, int dep) {
   (void)head;
+  // "fruits such as apples and oranges": the examples and 等 before the
+  // kind they stand for (苹果和橙子等水果).
+  if (Node(dep).category == cat::kPrep && IsWordText(dep, "such as")) return PrepPhrase(dep, true, "\\C\xB5\xC8");
   if (Node(dep).category == cat::kPrep) return PrepPhrase(dep, true);
   return GenerateNode(dep);
 }
