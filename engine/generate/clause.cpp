@@ -570,8 +570,7 @@ bool Generator::IsTimeAdverb(int pos) const {
 // "every" (this morning, every day). Chinese puts it before the verb.
 bool Generator::IsTimeNoun(int pos) const {
   if (Node(pos).category != cat::kN || !Known(pos)) return false;
-  const Sense* s = FirstSenseOf(pos, cat::kN);
-  const NounFields* n = s ? s->Noun() : nullptr;
+  const NounFields* n = KnownNoun(pos);
   if (n == nullptr) return false;
   bool time = false;
   for (std::uint8_t k : n->classes) time = time || k == 2;
@@ -805,8 +804,7 @@ bool Generator::ByWhen(int by) const {
     return text.size() == 4 && (text[0] == '1' || text[0] == '2') &&
            text.find_first_not_of("0123456789") == std::string_view::npos;
   if (Node(obj).category != cat::kN || !Known(obj)) return false;
-  const Sense* s = FirstSenseOf(obj, cat::kN);
-  const NounFields* n = s ? s->Noun() : nullptr;
+  const NounFields* n = KnownNoun(obj);
   return n != nullptr && n->classes[0] == 2;  // time
 }
 
@@ -824,19 +822,16 @@ bool Generator::AmountAfterVerb(int prep, const Clause& c) const {
   for (int d : DepsOf(obj)) counted = counted || (d < obj && Node(d).category == cat::kNum);
   if (!counted) return false;
   if (by) return true;
-  const Sense* s = Known(obj) ? FirstSenseOf(obj, cat::kN) : nullptr;
-  const NounFields* n = s ? s->Noun() : nullptr;
+  const NounFields* n = KnownNoun(obj);
   return n != nullptr && n->classes[0] == 2;  // time
 }
 
 std::string Generator::MeansFrame(int by) const {
   const int obj = Node(by).depCount == 1 ? Node(by).deps[0] : 0;
-  if (obj != 0 && Node(obj).category == cat::kN) {
-    if (const Sense* s = FirstSenseOf(obj, cat::kN))
-      if (const NounFields* n = s->Noun())
-        for (std::uint8_t k : n->classes)
-          if (k == 27) return "\xB3\xCB\\C";  // 乘
-  }
+  if (obj != 0 && Node(obj).category == cat::kN)
+    if (const NounFields* n = KnownNoun(obj))
+      for (std::uint8_t k : n->classes)
+        if (k == 27) return "\xB3\xCB\\C";  // 乘
   return std::string(cn::kTongGuo) + "\\C";
 }
 
@@ -1046,8 +1041,7 @@ bool Generator::NamesAPlace(int obj) const {
 // (在比赛中, 在报告中), not the 在…里 of a room.
 bool Generator::IsAbstractNoun(int obj) const {
   if (Node(obj).category != cat::kN || !Known(obj)) return false;
-  const Sense* s = FirstSenseOf(obj, cat::kN);
-  const NounFields* n = s ? s->Noun() : nullptr;
+  const NounFields* n = KnownNoun(obj);
   if (n == nullptr) return false;
   static constexpr std::uint8_t kAbstract[] = {10, 11, 12, 13, 14, 19, 20, 36};  // group ... act
   for (std::uint8_t k : kAbstract)
@@ -1101,11 +1095,9 @@ std::string Generator::PrepPhrase(int prep, bool modifiesNoun, std::string_view 
   const bool year = number && objText.size() == 4 && objText[0] >= '1' && objText[0] <= '2' &&
                     objText.find_first_not_of("0123456789") == std::string_view::npos;
   bool timeObject = false;
-  if (Node(obj).category == cat::kN && Known(obj)) {
-    if (const Sense* s = FirstSenseOf(obj, cat::kN))
-      if (const NounFields* n = s->Noun())
-        for (std::uint8_t k : n->classes) timeObject = timeObject || k == 2;
-  }
+  if (Node(obj).category == cat::kN)
+    if (const NounFields* n = KnownNoun(obj))
+      for (std::uint8_t k : n->classes) timeObject = timeObject || k == 2;
   if (year) object += cn::kNian;
   // A number or a clock time "around" or "about" is approximate (11:00左右,
   // 20人左右); "over" a number is more than it (超过20年).
@@ -1127,8 +1119,7 @@ std::string Generator::PrepPhrase(int prep, bool modifiesNoun, std::string_view 
     const Category oc = Node(obj).category;
     if (oc == cat::kAdv || EndsWithChar(object, suffix) || EndsWithChar(object, "\xC0\xEF")) bare = true;  // 里
     if (oc == cat::kN && Node(obj).depCount == 0) {
-      const Sense* s = Known(obj) ? FirstSenseOf(obj, cat::kN) : nullptr;
-      const NounFields* n = s ? s->Noun() : nullptr;
+      const NounFields* n = KnownNoun(obj);
       if (n != nullptr ? HasNounCode(n->codes, nc::PN) : (Flags(obj) & wf::WF_NOTFOUND) != 0) bare = true;
     }
     if (oc == cat::kN && NamesAPlace(obj)) bare = true;

@@ -42,6 +42,13 @@ bool Generator::IsWordText(int pos, std::string_view text) const {
 
 bool Generator::Known(int pos) const { return IsKnownWord(state_, pos); }
 
+// The fields of a known word's first noun sense, or nullptr.
+const NounFields* Generator::KnownNoun(int pos) const {
+  if (!Known(pos)) return nullptr;
+  const Sense* s = FirstSenseOf(pos, cat::kN);
+  return s ? s->Noun() : nullptr;
+}
+
 const Sense* Generator::FirstSenseOf(int pos, Category c) const { return FindSense(state_, pos, c); }
 
 std::vector<int> Generator::DepsOf(int pos) const {
@@ -148,8 +155,7 @@ bool Generator::StandsForThings(int pos) const {
   for (int d = pos - 1; d >= 1; --d) {
     if (Node(d).category != cat::kN) continue;
     if ((Flags(d) & wf::PLURAL) == 0 || !Known(d)) continue;
-    const Sense* s = FirstSenseOf(d, cat::kN);
-    const NounFields* n = s ? s->Noun() : nullptr;
+    const NounFields* n = KnownNoun(d);
     if (n == nullptr || HasNounCode(n->codes, nc::PN)) return false;
     if (n->classes[0] == 2 || n->classes[0] == 16) continue;  // "after two years", "millions": no antecedent
     for (std::uint8_t k : n->classes)

@@ -30,6 +30,7 @@
 namespace wb {
 
 struct Sense;
+struct NounFields;
 
 // The required code of a noun when any sense will do.
 constexpr int kAnyNounCode = 255;
@@ -163,6 +164,7 @@ class Generator {
   WordFlags VerbFormFlags(int pos) const;
   bool IsWordText(int pos, std::string_view text) const;
   bool Known(int pos) const;
+  const NounFields* KnownNoun(int pos) const;
   const Sense* FirstSenseOf(int pos, Category c) const;
   std::vector<int> DepsOf(int pos) const;
   void Account(int pos) {

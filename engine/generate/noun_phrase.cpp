@@ -83,16 +83,14 @@ bool Generator::IsPersonTitle(int pos) const {
 // and so kept as it stands).
 bool Generator::IsProperName(int pos) const {
   if (!Known(pos)) return true;
-  const Sense* s = FirstSenseOf(pos, cat::kN);
-  const NounFields* n = s ? s->Noun() : nullptr;
+  const NounFields* n = KnownNoun(pos);
   return n != nullptr && HasNounCode(n->codes, nc::PN);
 }
 
 // Whether the noun at pos names a span of time (class 2: day, week, year).
 bool Generator::IsTimeNounWord(int pos) const {
   if (!Known(pos)) return false;
-  const Sense* s = FirstSenseOf(pos, cat::kN);
-  const NounFields* n = s ? s->Noun() : nullptr;
+  const NounFields* n = KnownNoun(pos);
   if (n == nullptr) return false;
   for (std::uint8_t k : n->classes)
     if (k == 2) return true;
@@ -148,8 +146,7 @@ bool Generator::PercentOfWhole(int pos, std::string& out) {
 
 // A unit that takes no classifier after a number (公里, 克, 美元).
 bool Generator::MeasuresItself(int pos) const {
-  const Sense* s = Known(pos) ? FirstSenseOf(pos, cat::kN) : nullptr;
-  const NounFields* n = s ? s->Noun() : nullptr;
+  const NounFields* n = KnownNoun(pos);
   if (n == nullptr || n->classifier == 0) return false;
   const Lexicon* lex = sentence_.LexiconInUse();
   return lex != nullptr && lex->AuxName(n->classifier) == "-";
@@ -374,8 +371,7 @@ bool Generator::IsKindNamed(int held, int noun) const {
                                                           Node(noun).relation == robj1);
   if (!predicate || Node(noun).genCode != 0) return false;
   if (!IsWordText(held, "a") && !IsWordText(held, "an")) return false;
-  const Sense* s = Known(noun) ? FirstSenseOf(noun, cat::kN) : nullptr;
-  const NounFields* n = s ? s->Noun() : nullptr;
+  const NounFields* n = KnownNoun(noun);
   if (n == nullptr || HasNounCode(n->codes, nc::PN)) return false;
   // Kinds of beings, matter, states and phenomena; not people, body parts,
   // events or acts, which are counted one by one (一个错误, 一起事故).
