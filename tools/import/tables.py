@@ -250,7 +250,7 @@ CURATED = {
     "virus": [_n("病毒", "C", ["thing"], MEDICINE, ZHONG, "infection disease")],
     "web": [_n("网络", "C", ["artifact"], COMPUTING, GE, "site internet page"),
             _n("蜘蛛网", "C", ["artifact"], NATURE, ZHANG, "spider")],
-    "page": [_n("页", "C", ["communication"], 0, 0, "book read")],
+    "page": [_n("页", "C", ["communication"], 0, MEASURE, "book read")],
     "square": [_n("广场", "C", ["place"], 0, GE, "city center people"),
                _n("正方形", "C", ["shape"], EDUCATION, GE, "shape circle triangle")],
     "ring": [_n("戒指", "C", ["artifact"], 0, GE, "finger gold marry wedding")],
@@ -360,6 +360,8 @@ PREFERRED = {
     "shock": {"n": "震惊"}, "space": {"n": "空间"}, "mri": {"n": "核磁共振"},
     "south": {"n": "南部"}, "north": {"n": "北部"},
     # Verbs of news prose the tagged corpus never saw ("will host the games").
+    "download": {"v": "下载", "n": "下载"}, "upload": {"v": "上传"},
+    "search": {"v": "搜索", "n": "搜索"},
     "pound": {"v": None}, "risk": {"n": "风险"}, "final": {"n": "决赛"}, "cause": {"v": "导致"}, "protest": {"v": "抗议"},
     "gain": {"v": "获得", "n": "增加"},
     "host": {"v": "主办"}, "fund": {"v": "资助"}, "target": {"v": "针对"}, "impact": {"v": "影响"},

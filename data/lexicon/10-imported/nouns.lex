@@ -686,7 +686,7 @@ entry behavior
   n "行为" codes=U classes=act,state,attribute
 
 entry page
-  n "页" codes=C classes=communication context="book read"
+  n "页" codes=C classes=communication classifier=51 context="book read"
   v "分页排版" codes=t1
   v "翻书页" codes=i0
 

@@ -92,3 +92,9 @@ entry UN
 
 entry "U.N"
   n "联合国" codes=PN classes=group
+
+# A form or a button submits what was filled in (提交); giving in is the
+# rarer sense.
+entry submit
+  v "提交" codes=t1,i0
+  v "屈服" codes=i0 constraints=1

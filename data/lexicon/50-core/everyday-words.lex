@@ -89,6 +89,7 @@ entry year
 
 entry hour
   n "小时" codes=C classes=time classifier=1
+  phrase "opening hour"
 
 entry minute
   n "分钟" codes=C classes=time classifier=51
@@ -132,6 +133,7 @@ entry o'clock
 entry home
   n "家" codes=C classes=building classifier=1
   adv "回家" flags=predicative
+  phrase "home page"
 
 entry house
   n "房子" codes=C classes=building classifier=36

@@ -659,6 +659,10 @@ entry "look like"
   flags phrasal-verb
   v "看起来像" codes=t1
 
+entry "welcome to"
+  flags phrasal-verb
+  v "欢迎来到" codes=t1
+
 entry "listen to"
   flags phrasal-verb
   v "听" codes=t1
@@ -771,3 +775,44 @@ entry "at the time"
 entry "take place"
   flags fixed-phrase keep-start-form
   v "发生" codes=i0
+
+# The words every web page shows: its menus, buttons and links.
+entry "opening hour"
+  flags fixed-phrase
+  n "开放时间" codes=U classes=time
+
+entry "home page"
+  flags fixed-phrase
+  n "主页" codes=C classes=communication
+
+entry "terms of use"
+  flags fixed-phrase
+  n "使用条款" codes=U classes=communication
+
+entry "contact us"
+  flags fixed-phrase
+  v "联系我们" codes=i0
+
+entry "read more ."
+  flags fixed-phrase
+  v "阅读更多" codes=i0
+
+entry "sign in"
+  flags phrasal-verb
+  v "登录" codes=i0,t1
+
+entry "log in"
+  flags phrasal-verb
+  v "登录" codes=i0,t1
+
+entry "sign up"
+  flags phrasal-verb
+  v "注册" codes=i0,t1
+
+entry "log out"
+  flags phrasal-verb
+  v "退出" codes=i0,t1
+
+entry "sign out"
+  flags phrasal-verb
+  v "退出" codes=i0,t1

@@ -38,6 +38,7 @@ entry of
   phrase "a cup of"
   phrase "a glass of"
   phrase "take care of"
+  phrase "terms of use"
 
 
 entry in
@@ -55,6 +56,8 @@ entry in
   phrase "in the evening"
   phrase "believe in"
   phrase "take part in"
+  phrase "sign in"
+  phrase "log in"
 
 
 
@@ -318,6 +321,7 @@ entry up
   phrase "cheer up"
   phrase "end up"
   phrase "bring up"
+  phrase "sign up"
 
 
 
@@ -366,6 +370,8 @@ entry out
   phrase "run out"
   phrase "work out"
   phrase "figure out"
+  phrase "log out"
+  phrase "sign out"
 
 
 

@@ -37,6 +37,7 @@ entry we
 
 entry us
   pron "我们" flags=object
+  phrase "contact us"
 
 entry they
   pron "他们" flags=subject

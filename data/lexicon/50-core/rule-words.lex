@@ -13,6 +13,7 @@ entry to
   phrase "have to"
   phrase "ought to"
   phrase "listen to"
+  phrase "welcome to"
   phrase "belong to"
   phrase "look forward to"
 
@@ -182,6 +183,7 @@ entry more
   phrase "more than"
   phrase "no more"
   phrase "once more"
+  phrase "read more ."
 
 entry most
   adv "×î"
