@@ -361,7 +361,8 @@ PREFERRED = {
     "south": {"n": "南部"}, "north": {"n": "北部"},
     # Verbs of news prose the tagged corpus never saw ("will host the games").
     "download": {"v": "下载", "n": "下载"}, "upload": {"v": "上传"},
-    "search": {"v": "搜索", "n": "搜索"},
+    "search": {"v": "搜索", "n": "搜索"}, "click": {"v": "点击", "n": "点击"},
+    "comment": {"n": "评论", "v": "评论"},
     "pound": {"v": None}, "risk": {"n": "风险"}, "final": {"n": "决赛"}, "cause": {"v": "导致"}, "protest": {"v": "抗议"},
     "gain": {"v": "获得", "n": "增加"},
     "host": {"v": "主办"}, "fund": {"v": "资助"}, "target": {"v": "针对"}, "impact": {"v": "影响"},

@@ -98,3 +98,23 @@ entry "U.N"
 entry submit
   v "提交" codes=t1,i0
   v "屈服" codes=i0 constraints=1
+
+# On the web a cart is where the shopping goes (购物车).
+entry cart
+  n "购物车" codes=C classes=artifact classifier=7
+  phrase "shopping cart"
+
+entry subscribe
+  v "订阅" codes=t1,i0
+
+entry email
+  n "电子邮件" codes=C,U classes=communication classifier=16
+  v "给\o发电子邮件" codes=t1
+
+entry e-mail
+  n "电子邮件" codes=C,U classes=communication classifier=16
+  v "给\o发电子邮件" codes=t1
+
+# The service, which the lower-case bird sound would hide.
+entry Twitter
+  n "推特" codes=PN classes=group

@@ -445,6 +445,7 @@ entry say
 entry see
   v "¿´¼û" codes=t1,t5,v2,v4
   v "Ã÷°×" codes=i0 constraints=1
+  phrase "see all ."
 
 entry seek
   v "Ñ°ÕÒ" codes=t1,t3

@@ -797,6 +797,30 @@ entry "read more ."
   flags fixed-phrase
   v "阅读更多" codes=i0
 
+entry "click here"
+  flags fixed-phrase
+  v "点击这里" codes=i0
+
+entry "learn more ."
+  flags fixed-phrase
+  v "了解更多" codes=i0
+
+entry "see all ."
+  flags fixed-phrase
+  v "查看全部" codes=i0
+
+entry "back to top"
+  flags fixed-phrase
+  v "返回顶部" codes=i0
+
+entry "shopping cart"
+  flags fixed-phrase
+  n "购物车" codes=C classes=artifact classifier=7
+
+entry "subscribe to"
+  flags phrasal-verb
+  v "订阅" codes=t1
+
 entry "sign in"
   flags phrasal-verb
   v "登录" codes=i0,t1

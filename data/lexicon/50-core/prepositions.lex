@@ -404,6 +404,7 @@ entry back
   phrase "get back"
   phrase "give back"
   phrase "call back"
+  phrase "back to top"
 
 
 

@@ -16,6 +16,7 @@ entry to
   phrase "welcome to"
   phrase "belong to"
   phrase "look forward to"
+  phrase "subscribe to"
 
 
 
@@ -33,6 +34,7 @@ entry there
 
 entry here
   adv "’‚¿Ô" flags=predicative|after-prep
+  phrase "click here"
 
 entry as
   as ""
@@ -184,6 +186,7 @@ entry more
   phrase "no more"
   phrase "once more"
   phrase "read more ."
+  phrase "learn more ."
 
 entry most
   adv "◊Ó"
